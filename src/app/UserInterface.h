@@ -1,0 +1,102 @@
+// What the core needs of a user interface: message boxes, the progress window,
+// the wait cursor, the common file dialogs and modal dialogs over plain data.
+//
+// The desktop implements it with Qt widgets, tabrix-cli with stderr, and the
+// tests with a script. Texts are code page 932 throughout.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tabrix {
+
+enum class MsgIcon { Stop, Information, Question, Exclamation };
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgResult { Ok, Yes, No, Cancel };
+
+// The data of a modal dialog: its fields with their defaults and the checks
+// that run when OK is pressed. The widgets of a dialog only bind to it.
+class CDialogModel {
+public:
+    virtual ~CDialogModel() = default;
+    // Empty when the values may be accepted, otherwise the first failing
+    // message; the dialog shows it with the stop icon and stays open.
+    virtual std::string validate() const { return {}; }
+};
+
+// A common open-file or save-file dialog. Filters use the "desc|pattern|...||" form.
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;
+    std::string initialDir;    // empty: the current directory
+    std::string fileName;      // proposed name in, chosen path out
+    int filterIndex = 0;       // 0-based filter entry in use, in and out
+    bool overwritePrompt = false;
+};
+
+// The one modeless progress window of the program: a text line and a bar.
+class IProgress {
+public:
+    virtual ~IProgress() = default;
+    virtual void create(std::string_view text) = 0;
+    virtual void setText(std::string_view text) = 0;
+    virtual void setRange(std::int64_t maximum) = 0;  // 0 .. maximum
+    virtual void setPos(std::int64_t pos) = 0;
+    virtual void destroy() = 0;
+};
+
+class IUserInterface {
+public:
+    virtual ~IUserInterface() = default;
+    virtual MsgResult messageBox(std::string_view text, MsgIcon icon,
+                                 MsgButtons buttons = MsgButtons::Ok) = 0;
+    virtual void beep() = 0;  // the information sound
+    virtual IProgress& progress() = 0;
+    virtual void beginWaitCursor() = 0;  // wait cursor and mouse capture
+    virtual void endWaitCursor() = 0;
+    virtual bool getOpenFileName(FileDialogRequest& request) = 0;
+    virtual bool getSaveFileName(FileDialogRequest& request) = 0;
+    // Shows the dialog for the model; true when it was closed with OK.
+    virtual bool runModal(CDialogModel& dialog) = 0;
+};
+
+// Shows the progress window for the life of a scope.
+class ProgressScope {
+public:
+    ProgressScope(IProgress& progress, std::string_view text, std::int64_t maximum)
+        : m_progress(progress) {
+        m_progress.create(text);
+        m_progress.setRange(maximum);
+    }
+    ~ProgressScope() { m_progress.destroy(); }
+    ProgressScope(const ProgressScope&) = delete;
+    ProgressScope& operator=(const ProgressScope&) = delete;
+    void setPos(std::int64_t pos) { m_progress.setPos(pos); }
+
+private:
+    IProgress& m_progress;
+};
+
+class WaitCursorScope {
+public:
+    explicit WaitCursorScope(IUserInterface& ui) : m_ui(ui) { m_ui.beginWaitCursor(); }
+    ~WaitCursorScope() { m_ui.endWaitCursor(); }
+    WaitCursorScope(const WaitCursorScope&) = delete;
+    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+
+private:
+    IUserInterface& m_ui;
+};
+
+// A progress window that does nothing, for callers without one.
+class NullProgress : public IProgress {
+public:
+    void create(std::string_view) override {}
+    void setText(std::string_view) override {}
+    void setRange(std::int64_t) override {}
+    void setPos(std::int64_t) override {}
+    void destroy() override {}
+};
+
+}  // namespace tabrix

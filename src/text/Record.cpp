@@ -1,0 +1,196 @@
+#include "text/Record.h"
+
+#include <cstdlib>
+
+#include "text/SjisChar.h"
+
+namespace tabrix {
+
+namespace {
+
+constexpr bool IsControl(unsigned char b) { return b < 0x20 || b == 0x7F; }
+
+// One left-to-right pass. The output never overtakes the input, so the row
+// string can be written over the line itself.
+template <bool kWrite>
+int CountFieldsImpl(char* line, std::size_t& len, char delim, bool normalise, bool stripQuotes) {
+    const std::size_t n = len;
+    if (n == 0) return 0;
+    int count = 0;
+    bool inQuotes = false;
+    std::size_t in = 0;
+    std::size_t out = 0;
+    auto put = [&](char c) {
+        if constexpr (kWrite) line[out] = c;
+        ++out;
+    };
+    while (in < n && out < n) {
+        const unsigned char b = static_cast<unsigned char>(line[in]);
+        if (IsLeadByte(b)) {
+            put(line[in]);
+            if (in + 1 < n) put(line[in + 1]);
+            in += 2;
+        } else if (b == '"' && in + 1 < n && line[in + 1] == '"') {
+            const std::size_t after = in + 2;
+            if (after < n && line[after] != delim) put('"');
+            in += 2;
+        } else if (b == '"') {
+            inQuotes = !inQuotes;
+            if (!stripQuotes) put('"');
+            ++in;
+        } else if (inQuotes) {
+            if (!IsControl(b)) put(static_cast<char>(b));
+            ++in;
+        } else if ((normalise && b == kTab) || b == static_cast<unsigned char>(delim)) {
+            put(kTab);
+            ++count;
+            ++in;
+        } else {
+            put(static_cast<char>(b));
+            ++in;
+        }
+    }
+    if constexpr (kWrite) len = out;
+    return count + 1;
+}
+
+}  // namespace
+
+int CountFields(char* line, std::size_t& len, char delim, bool normalise, bool stripQuotes) {
+    if (normalise) return CountFieldsImpl<true>(line, len, delim, true, stripQuotes);
+    return CountFieldsImpl<false>(line, len, delim, false, stripQuotes);
+}
+
+int CountFields(std::string& line, char delim, bool normalise, bool stripQuotes) {
+    std::size_t len = line.size();
+    const int n = CountFields(line.data(), len, delim, normalise, stripQuotes);
+    if (normalise) line.resize(len);
+    return n;
+}
+
+int CountFields(std::string_view line, char delim) {
+    std::size_t len = line.size();
+    // Counting never writes, so the const_cast is never acted upon.
+    return CountFieldsImpl<false>(const_cast<char*>(line.data()), len, delim, false, false);
+}
+
+int RowFieldCount(std::string_view row) {
+    if (row.empty()) return 0;
+    int count = 1;
+    for (std::size_t p = 0; p < row.size(); p = NextChar(row, p))
+        if (row[p] == kTab) ++count;
+    return count;
+}
+
+bool SplitFields(std::string_view row, std::vector<std::string>& fields, int width) {
+    if (width < 0) return false;
+    fields.resize(static_cast<std::size_t>(width));
+    std::size_t index = 0;
+    std::size_t start = 0;
+    std::size_t pos = 0;
+    const std::size_t n = row.size();
+    if (n == 0) {
+        for (auto& f : fields) f.clear();
+        return true;
+    }
+    while (true) {
+        if (pos >= n || row[pos] == kTab) {
+            if (index >= fields.size()) {
+                fields.clear();
+                return false;
+            }
+            fields[index++].assign(row.data() + start, pos - start);
+            if (pos >= n) break;
+            start = ++pos;
+            continue;
+        }
+        pos = NextChar(row, pos);
+    }
+    for (; index < fields.size(); ++index) fields[index].clear();
+    return true;
+}
+
+void JoinFields(const std::vector<std::string>& fields, int width, char sep, std::string& out) {
+    out.clear();
+    if (width <= 0) return;
+    const std::size_t w = static_cast<std::size_t>(width);
+    const std::size_t used = fields.size() < w ? fields.size() : w;
+    std::size_t total = w - 1;
+    for (std::size_t j = 0; j < used; ++j) total += fields[j].size();
+    out.reserve(total);
+    for (std::size_t j = 0; j < used; ++j) {
+        out += fields[j];
+        if (j + 1 != w) out += sep;
+    }
+    for (std::size_t i = used; i < w; ++i) {
+        if (i + 1 != w) out += sep;
+    }
+}
+
+std::string JoinFields(const std::vector<std::string>& fields, int width, char sep) {
+    std::string out;
+    JoinFields(fields, width, sep, out);
+    return out;
+}
+
+std::string QuoteField(std::string_view field) {
+    if (!field.empty() && (field.front() == '"' || field.back() == '"')) {
+        // A trailing quote only counts when it is a character of its own.
+        if (field.front() == '"') return std::string(field);
+        std::size_t last = 0;
+        for (std::size_t p = 0; p < field.size(); p = NextChar(field, p)) last = p;
+        if (field[last] == '"') return std::string(field);
+    }
+    std::string out;
+    out.reserve(field.size() + 2);
+    out += '"';
+    out += field;
+    out += '"';
+    return out;
+}
+
+namespace {
+
+int ParseIntToken(std::string_view token) {
+    std::size_t p = 0;
+    while (p < token.size() && (token[p] == ' ' || token[p] == '\t')) ++p;
+    bool negative = false;
+    if (p < token.size() && (token[p] == '+' || token[p] == '-')) negative = token[p++] == '-';
+    long long value = 0;
+    while (p < token.size() && token[p] >= '0' && token[p] <= '9') {
+        value = value * 10 + (token[p++] - '0');
+        if (value > 2147483648LL) value = 2147483648LL;  // saturate instead of overflowing
+    }
+    if (negative) value = -value;
+    if (value > 2147483647LL) value = 2147483647LL;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+bool ParseIntList(std::string_view text, std::vector<int>& values) {
+    values.clear();
+    if (text.empty()) return false;
+    std::size_t start = 0;
+    for (std::size_t p = 0; p <= text.size();) {
+        if (p == text.size() || text[p] == ',') {
+            values.push_back(ParseIntToken(text.substr(start, p - start)));
+            start = ++p;
+            continue;
+        }
+        p = NextChar(text, p);
+    }
+    return true;
+}
+
+bool FormatIntList(const std::vector<int>& values, std::string& text) {
+    text.clear();
+    if (values.empty()) return false;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i) text += ',';
+        text += std::to_string(values[i]);
+    }
+    return true;
+}
+
+}  // namespace tabrix

@@ -1,0 +1,29 @@
+// Walking Shift-JIS (code page 932) byte strings one character at a time.
+//
+// A lead byte (0x81-0x9F, 0xE0-0xFC) starts a two-byte character; every other
+// byte is a character of its own. A lead byte that is the last byte of a
+// string has no trail byte and counts as a single-byte character, so no
+// caller ever reads past the end.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace tabrix {
+
+constexpr bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+constexpr bool IsLeadByte(char c) { return IsLeadByte(static_cast<unsigned char>(c)); }
+
+// Position of the character after the one at pos (pos < text.size()).
+constexpr std::size_t NextChar(std::string_view text, std::size_t pos) {
+    return (IsLeadByte(text[pos]) && pos + 1 < text.size()) ? pos + 2 : pos + 1;
+}
+
+// Byte length of the character at pos: 2 for a complete double-byte character, else 1.
+constexpr std::size_t CharLength(std::string_view text, std::size_t pos) {
+    return NextChar(text, pos) - pos;
+}
+
+}  // namespace tabrix
