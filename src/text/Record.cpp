@@ -27,9 +27,14 @@ int CountFieldsImpl(char* line, std::size_t& len, char delim, bool normalise, bo
     while (in < n && out < n) {
         const unsigned char b = static_cast<unsigned char>(line[in]);
         if (IsLeadByte(b)) {
+            // A lead byte without a trail byte is data of its own.
             put(line[in]);
-            if (in + 1 < n) put(line[in + 1]);
-            in += 2;
+            if (in + 1 < n && CanBeTrailByte(line[in + 1])) {
+                put(line[in + 1]);
+                in += 2;
+            } else {
+                ++in;
+            }
         } else if (b == '"' && in + 1 < n && line[in + 1] == '"') {
             const std::size_t after = in + 2;
             if (after < n && line[after] != delim) put('"');

@@ -1,0 +1,69 @@
+// The object a document owns: the line store with its reading settings, and
+// the column schema read from a control file. Both live for the life of the
+// document.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/ClientDB.h"
+#include "document/LineStore.h"
+#include "schema/ColCtrl.h"
+
+namespace tabrix {
+
+struct AppContext;
+
+enum class OpenDlgMode { View = 0, Not = 1, Option = 2 };
+enum class MenuMode { Normal = 0, Custum1 = 1, Custum2 = 2, Custum3 = 3 };
+enum class ImeMode { None = 0, Normal = 1, Detail = 2 };
+
+class CCtrlFile {
+public:
+    CCtrlFile() = default;
+    CCtrlFile(const CCtrlFile&) = delete;
+    CCtrlFile& operator=(const CCtrlFile&) = delete;
+
+    // Line store.
+    CLineStore m_Lines;
+    int m_nMaxCols = 0;          // column count: fields of the widest line
+    char m_cDelim = ',';         // DELIM=, the dialog or detection
+    bool m_bQuote = false;       // QUOTE=
+    OpenDlgMode m_nOpenDlg = OpenDlgMode::Option;  // OPENDLG=
+    MenuMode m_nMenuMode = MenuMode::Normal;       // MENUMODE=
+    std::string m_strDataFile;   // FILE=: full path of the data file, "新規" for a new document
+    std::string m_strCtrlFile;   // path of the control file, empty when none
+    std::string m_strError;      // a refusal found while reading, or the last failed check
+    bool m_bLoaded = false;      // a control file was read successfully
+    bool m_bModified = false;    // the schema changed and is not saved yet
+    std::string m_strMdb;        // MDB=
+    CClientDB m_Db;
+
+    // [FILE] settings of the control file.
+    std::vector<int> m_KeyCols;  // KEYCOL=
+    bool m_bDupCheck = false;    // DUPCHECK=
+    bool m_bColChange = true;    // COLCHANGE=
+    bool m_bLineChange = true;   // LINECHANGE=
+    bool m_bConvUse = true;      // CONVUSE=
+    bool m_bHelpMsg = true;      // HELPMSG=
+    ImeMode m_nImeMode = ImeMode::None;  // IMEMODE=
+    bool m_bHeadTitle = false;   // HEADTITLE=
+
+    // Column records in display order, numbered 1..n.
+    std::vector<std::unique_ptr<CColCtrl>> m_Cols;
+
+    // Reads the control file at m_strCtrlFile into the schema; 1 on success,
+    // 0 after the error was shown.
+    int LoadCtrlFile(AppContext& app);
+    // Writes the schema, asking for a path first when none is set; 1 when written.
+    int SaveCtrlFile(AppContext& app);
+    CColCtrl* FindCol(int col) const;
+
+    // Column numbers (ascending) of the virtual columns, and the count of
+    // columns that are fields of the data file. Both empty without a schema.
+    std::vector<int> VirtualColumns() const;
+    int InFileColumnCount() const;
+};
+
+}  // namespace tabrix

@@ -1,0 +1,136 @@
+#include <algorithm>
+
+#include "document/DocumentHooks.h"
+#include "document/FileAccess.h"
+#include "document/FileErrors.h"
+#include "document/FileWriter.h"
+#include "document/TabrixDoc.h"
+#include "text/Cp932.h"
+#include "text/Record.h"
+#include "text/Replace.h"
+#include "text/SjisChar.h"
+
+namespace tabrix {
+
+namespace {
+
+// A row string as a file record when nothing but the separator changes:
+// TABs that stand as characters of their own become the delimiter, and the
+// record is padded to the full width.
+void WritePlainRecord(std::string_view row, int width, char delimiter, std::string& out) {
+    out.assign(row);
+    // An empty row counts as one empty field here: it still needs width-1 separators.
+    int fields = 1;
+    for (std::size_t p = 0; p < out.size(); p = NextChar(out, p)) {
+        if (out[p] == kTab) {
+            out[p] = delimiter;
+            ++fields;
+        }
+    }
+    for (int i = fields; i < width; ++i) out += delimiter;
+}
+
+}  // namespace
+
+bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote) {
+    CCtrlFile& cf = m_CtrlFile;
+    cf.m_strError.clear();
+    CFileWriter writer;
+    if (!writer.open(path)) {
+        cf.m_strError = SaveFailedMessage(path, writer.error());
+        return false;
+    }
+    const std::size_t count = cf.m_Lines.size();
+    ProgressScope progress(m_app.ui.progress(), "データ保存", static_cast<std::int64_t>(count));
+
+    std::vector<const CColCtrl*> notationCols;
+    std::vector<int> virtualCols;
+    if (cf.m_bLoaded) {
+        for (const auto& col : cf.m_Cols) {
+            if (col->isVirtual()) virtualCols.push_back(col->m_nCol);
+            if (col->isDateOrTime()) notationCols.push_back(col.get());
+        }
+    }
+    const bool marks = (m_bHanspDisp && !m_strHanspChar.empty()) || (m_bZenspDisp && !m_strZenspChar.empty());
+    const bool plain = !marks && !quote && notationCols.empty() && virtualCols.empty();
+
+    std::string row;
+    std::string record;
+    std::vector<std::string> fields;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (plain) {
+            WritePlainRecord(cf.m_Lines[i], cf.m_nMaxCols, delimiter, record);
+        } else {
+            row.assign(cf.m_Lines[i]);
+            marksToSpaces(row);
+            int width = std::max(cf.m_nMaxCols, RowFieldCount(row));
+            SplitFields(row, fields, width);
+            for (const CColCtrl* col : notationCols) {
+                if (col->m_nCol >= 1 && col->m_nCol <= width)
+                    ToFileNotation(fields[static_cast<std::size_t>(col->m_nCol - 1)], *col, m_app.settings);
+            }
+            for (auto it = virtualCols.rbegin(); it != virtualCols.rend(); ++it) {
+                if (*it >= 1 && *it <= width) {
+                    fields.erase(fields.begin() + (*it - 1));
+                    --width;
+                }
+            }
+            if (quote)
+                for (auto& f : fields) f = QuoteField(f);
+            JoinFields(fields, width, delimiter, record);
+        }
+        record += "\r\n";
+        writer.write(record);
+        if ((i & 0xFFF) == 0) progress.setPos(static_cast<std::int64_t>(i));
+    }
+    if (!writer.commit()) {
+        cf.m_strError = SaveFailedMessage(path, writer.error());
+        return false;
+    }
+    return true;
+}
+
+bool CTabrixDoc::OnSaveDocument(const std::string& path) {
+    if (!StoreLines(path, m_CtrlFile.m_cDelim, m_CtrlFile.m_bQuote)) {
+        m_app.ui.messageBox(m_CtrlFile.m_strError, MsgIcon::Stop);
+        return false;
+    }
+    // Only a save that reached the disk makes the document clean.
+    if (m_pView) m_pView->clearModified();
+    return true;
+}
+
+bool CTabrixDoc::CanSave() const {
+    const std::string ext = ExtensionOf(m_CtrlFile.m_strDataFile);
+    return ext != ".xls" && ext != ".xlsx";
+}
+
+bool CTabrixDoc::DoSave() {
+    if (!CanSave()) return DoSaveAs();
+    const std::string& name = m_CtrlFile.m_strDataFile;
+    const bool neverSaved = name == kNewTitle || name.empty();
+    if (neverSaved || IsReadOnlyFile(name)) return DoSaveAs();
+    return OnSaveDocument(name);
+}
+
+bool CTabrixDoc::DoSaveAs() {
+    FileDialogRequest request;
+    request.title = kSaveAsTitle;
+    request.filter = kSaveFilter;
+    request.fileName = m_CtrlFile.m_strDataFile;
+    const std::string folder = m_CtrlFile.m_strDataFile.substr(
+        0, m_CtrlFile.m_strDataFile.size() - FileNameOf(m_CtrlFile.m_strDataFile).size());
+    request.initialDir = folder;
+    request.overwritePrompt = true;
+    if (!m_app.ui.getSaveFileName(request)) return false;
+    std::string path = request.fileName;
+    if (ExtensionOf(path).empty()) {
+        static constexpr const char* kExtensions[] = {".txt", ".csv", ".dat", ".txt"};
+        path += kExtensions[request.filterIndex >= 0 && request.filterIndex < 4 ? request.filterIndex : 0];
+    }
+    if (!OnSaveDocument(path)) return false;
+    setDataFileName(path);
+    return true;
+}
+
+}  // namespace tabrix

@@ -1,0 +1,111 @@
+#include "document/FileWriter.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "text/Cp932.h"
+
+namespace tabrix {
+
+namespace {
+constexpr std::size_t kBufferSize = 4u << 20;
+}
+
+CFileWriter::~CFileWriter() { discard(); }
+
+bool CFileWriter::open(const std::string& path) {
+    discard();
+    m_error = 0;
+    m_target = ToFsPath(path).native();
+    struct stat st {};
+    if (::stat(m_target.c_str(), &st) == 0) {
+        // Replacing by rename would bypass a read-only file's protection.
+        if (S_ISDIR(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(m_target.c_str(), W_OK) != 0) {
+            m_error = S_ISDIR(st.st_mode) ? EISDIR : EACCES;
+            return false;
+        }
+    }
+    std::string folder = m_target;
+    const std::size_t slash = folder.rfind('/');
+    folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash + 1);
+    std::string pattern = (slash == std::string::npos ? std::string() : folder) + ".tabrix-save-XXXXXX";
+    m_fd = ::mkstemp(pattern.data());
+    if (m_fd < 0) {
+        m_error = errno;
+        return false;
+    }
+    m_temp = pattern;
+    // Keep the permissions of the file being replaced; a new file gets the usual ones.
+    mode_t mode = 0666;
+    if (::stat(m_target.c_str(), &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    ::fchmod(m_fd, mode);
+    m_buffer.reserve(kBufferSize);
+    return true;
+}
+
+void CFileWriter::write(std::string_view bytes) {
+    if (m_fd < 0 || m_error) return;
+    if (m_buffer.size() + bytes.size() > kBufferSize) {
+        if (!flushBuffer()) return;
+        if (bytes.size() > kBufferSize) {
+            m_buffer.assign(bytes.begin(), bytes.end());
+            flushBuffer();
+            return;
+        }
+    }
+    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
+}
+
+bool CFileWriter::flushBuffer() {
+    const char* p = m_buffer.data();
+    std::size_t left = m_buffer.size();
+    while (left > 0) {
+        const ssize_t n = ::write(m_fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            m_error = errno;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    m_buffer.clear();
+    return true;
+}
+
+bool CFileWriter::commit() {
+    if (m_fd < 0) return false;
+    if (!m_error) flushBuffer();
+    if (!m_error && ::fsync(m_fd) != 0) m_error = errno;
+    if (::close(m_fd) != 0 && !m_error) m_error = errno;
+    m_fd = -1;
+    if (!m_error && ::rename(m_temp.c_str(), m_target.c_str()) != 0) m_error = errno;
+    if (m_error) {
+        ::unlink(m_temp.c_str());
+        m_temp.clear();
+        return false;
+    }
+    m_temp.clear();
+    return true;
+}
+
+void CFileWriter::discard() {
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+    if (!m_temp.empty()) ::unlink(m_temp.c_str());
+    m_temp.clear();
+    m_buffer.clear();
+}
+
+}  // namespace tabrix

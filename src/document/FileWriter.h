@@ -1,0 +1,39 @@
+// Writes a file so that a failure never costs the old one: the bytes go to a
+// temporary file in the target's folder, which replaces the target only once
+// every byte was written and flushed to disk. The target's permissions are
+// kept. Without commit() (or when it fails) the temporary file is removed.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabrix {
+
+class CFileWriter {
+public:
+    CFileWriter() = default;
+    ~CFileWriter();
+    CFileWriter(const CFileWriter&) = delete;
+    CFileWriter& operator=(const CFileWriter&) = delete;
+
+    // Target path in code page 932. False with error() set when the
+    // temporary file cannot be created.
+    bool open(const std::string& path);
+    void write(std::string_view bytes);
+    // Flushes, syncs and renames over the target. False with error() set.
+    bool commit();
+    int error() const { return m_error; }
+
+private:
+    bool flushBuffer();
+    void discard();
+
+    std::string m_target;
+    std::string m_temp;
+    int m_fd = -1;
+    int m_error = 0;
+    std::vector<char> m_buffer;
+};
+
+}  // namespace tabrix

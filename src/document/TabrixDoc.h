@@ -1,0 +1,86 @@
+// The document of one open data file: the whole file in memory as row
+// strings, its schema, and the commands that open, create, insert, save and
+// close it. Every refusal is a message box and a false result; there is no
+// partial document.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "document/CtrlFile.h"
+#include "document/DocView.h"
+
+namespace tabrix {
+
+class CTabrixDoc {
+public:
+    static constexpr const char* kNewTitle = "新規";
+    static constexpr const char* kSaveAsTitle = "名前を付けて保存";
+    static constexpr const char* kSaveFilter =
+        "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv|DATAﾌｧｲﾙ(*.dat)|*.dat|全てのﾌｧｲﾙ(*.*)|*.*||";
+
+    explicit CTabrixDoc(AppContext& app);
+    CTabrixDoc(const CTabrixDoc&) = delete;
+    CTabrixDoc& operator=(const CTabrixDoc&) = delete;
+
+    CCtrlFile m_CtrlFile;
+    bool m_bTitleLine = false;  // line 0 of the store holds the column titles
+    int m_nMinCols = 65535;     // narrowest line of the last load
+    bool m_bHanspDisp = false;  // half-width spaces are held as m_strHanspChar
+    std::string m_strHanspChar;
+    bool m_bZenspDisp = false;  // full-width spaces are held as m_strZenspChar
+    std::string m_strZenspChar;
+    IDocView* m_pView = nullptr;
+
+    AppContext& app() const { return m_app; }
+    CLineStore& lines() { return m_CtrlFile.m_Lines; }
+    const CLineStore& lines() const { return m_CtrlFile.m_Lines; }
+    int columnCount() const { return m_CtrlFile.m_nMaxCols; }
+    const std::string& title() const { return m_strTitle; }
+    const std::string& dataFileName() const { return m_CtrlFile.m_strDataFile; }
+    void setDataFileName(const std::string& path);
+
+    // Opening and loading.
+    bool OnOpenDocument(const std::string& path);
+    bool OnNewDocument();
+    // Reads the data file into the line store; false when the file could not be read.
+    bool LoadLines();
+    // Widens every line to the column count; reports the narrowest and widest
+    // counts seen; true when a line changed.
+    bool AlignColumns(int& minCols, int& maxCols);
+
+    // Saving.
+    bool CanSave() const;                    // "上書き保存" is enabled
+    bool DoSave();                           // "上書き保存"
+    bool DoSaveAs();                         // "名前を付けて保存..."
+    bool OnSaveDocument(const std::string& path);
+    // Writes the store to path as a delimited file (m_strError on failure).
+    bool StoreLines(const std::string& path, char delimiter, bool quote);
+
+    // Closing.
+    bool SaveModified();
+    // False when closing was abandoned (the control file could not be saved).
+    bool OnCloseDocument();
+
+    // Copies the space-mark settings (documents take them once, at creation).
+    void copySpaceMarks();
+    // Space marks of a value: turned into spaces, and back into marks.
+    void marksToSpaces(std::string& value) const;
+    void spacesToMarks(std::string& value) const;
+
+private:
+    bool chooseDataFile();
+    void createWorkDatabase();
+
+    AppContext& m_app;
+    std::string m_strTitle;
+};
+
+// The file name and extension of a path.
+std::string FileNameOf(const std::string& path);
+// The extension from the last dot of the file name, dot included; empty when none.
+std::string ExtensionOf(const std::string& path);
+
+}  // namespace tabrix

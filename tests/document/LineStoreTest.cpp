@@ -1,0 +1,41 @@
+#include "document/LineStore.h"
+
+#include <gtest/gtest.h>
+
+namespace tabrix {
+namespace {
+
+std::vector<std::string> Contents(const CLineStore& store) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < store.size(); ++i) out.emplace_back(store[i]);
+    return out;
+}
+
+TEST(LineStore, KeepsRowsThroughEveryEdit) {
+    CLineStore s;
+    s.push_back("a\tb");
+    s.push_back("");
+    s.push_back("long row that will shrink");
+    s.set(2, "short");
+    s.set(1, "grown from empty");
+    s.insert(0, "first");
+    s.insert(2, std::vector<std::string>{"x", "y"});
+    s.erase(4);
+    EXPECT_EQ(Contents(s), (std::vector<std::string>{"first", "a\tb", "x", "y", "short"}));
+    s.set(4, std::string(5000000, 'z'));  // larger than a chunk
+    s.push_back("after the big one");
+    s.compact();
+    EXPECT_EQ(s[4].size(), 5000000u);
+    EXPECT_EQ(s[5], "after the big one");
+    EXPECT_EQ(s.liveBytes(), 5 + 3 + 1 + 1 + 5000000 + 17u);
+}
+
+TEST(LineStore, RowsWithNulBytesKeepTheirLength) {
+    CLineStore s;
+    const std::string row("a\0b", 3);
+    s.push_back(row);
+    EXPECT_EQ(s[0], row);
+}
+
+}  // namespace
+}  // namespace tabrix
