@@ -1,0 +1,109 @@
+#include "cli/CliOptions.h"
+
+#include <cstdio>
+
+#include "text/Cp932.h"
+
+namespace tabrix {
+
+std::optional<char> ParseDelimiterName(const std::string& name) {
+    if (name == "csv") return ',';
+    if (name == "tab") return '\t';
+    if (name == "space") return ' ';
+    std::string cp932;
+    if (Utf8ToCp932(name, cp932) && cp932.size() == 1) return cp932[0];
+    return std::nullopt;
+}
+
+std::string DelimiterName(char delimiter) {
+    switch (delimiter) {
+        case ',': return "csv";
+        case '\t': return "tab";
+        case ' ': return "space";
+        default: {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned char>(delimiter));
+            return hex;
+        }
+    }
+}
+
+bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error) {
+    if (argc < 2) {
+        error = "usage: tabrix-cli info|save|check FILE... [options]";
+        return false;
+    }
+    options.command = argv[1];
+    auto value = [&](int& i, const std::string& flag, std::string& out) {
+        if (i + 1 >= argc) {
+            error = flag + " needs a value";
+            return false;
+        }
+        out = argv[++i];
+        return true;
+    };
+    auto toCp932 = [&](const std::string& utf8, std::string& out) {
+        if (Utf8ToCp932(utf8, out)) return true;
+        error = "not representable in Shift-JIS: " + utf8;
+        return false;
+    };
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        std::string v;
+        if (arg == "--delim" || arg == "--out-delim") {
+            if (!value(i, arg, v)) return false;
+            const auto d = ParseDelimiterName(v);
+            if (!d) {
+                error = "bad delimiter: " + v + " (csv, tab, space or one character)";
+                return false;
+            }
+            (arg == "--delim" ? options.open.delimiter : options.outDelimiter) = d;
+        } else if (arg == "--quote") {
+            options.open.quote = true;
+        } else if (arg == "--title") {
+            options.open.title = true;
+        } else if (arg == "--out-quote") {
+            options.outQuote = true;
+        } else if (arg == "--out-no-quote") {
+            options.outQuote = false;
+        } else if (arg == "--set") {
+            if (!value(i, arg, v)) return false;
+            const std::size_t eq = v.find('=');
+            if (eq == std::string::npos || eq == 0) {
+                error = "--set needs NAME=VALUE";
+                return false;
+            }
+            std::string text;
+            if (!toCp932(v.substr(eq + 1), text)) return false;
+            options.settings.emplace_back(v.substr(0, eq), text);
+        } else if (arg == "--errors" || arg == "--fix" || arg == "--defdir") {
+            if (!value(i, arg, v)) return false;
+            std::string path;
+            if (v == "-" && arg == "--errors")
+                path = v;
+            else if (!toCp932(v, path))
+                return false;
+            (arg == "--errors" ? options.errorsFile : arg == "--fix" ? options.fixFile : options.defDir) = path;
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            error = "unknown option: " + arg;
+            return false;
+        } else {
+            std::string path;
+            if (!toCp932(arg, path)) return false;
+            options.files.push_back(path);
+        }
+    }
+    return true;
+}
+
+bool ApplySettings(const CliOptions& options, Settings& settings, std::string& error) {
+    for (const auto& [name, text] : options.settings) {
+        if (!SetSettingByName(settings, name, text)) {
+            error = "--set " + name + ": unknown setting or bad value";
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace tabrix

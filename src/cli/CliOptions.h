@@ -1,0 +1,37 @@
+// The command line of tabrix-cli: its commands share one set of options.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/Settings.h"
+#include "cli/CliUi.h"
+
+namespace tabrix {
+
+struct CliOptions {
+    std::string command;
+    std::vector<std::string> files;  // positional arguments, code page 932
+    OpenChoices open;
+    std::optional<char> outDelimiter;
+    std::optional<bool> outQuote;
+    std::optional<std::string> errorsFile;  // check: --errors FILE or "-"
+    std::optional<std::string> fixFile;     // check: --fix OUT
+    std::optional<std::string> defDir;      // --defdir DIR
+    std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE
+};
+
+// Parses argv (UTF-8). On failure returns false with a message in error.
+bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error);
+
+// A delimiter name of the command line: csv, tab, space or one character.
+std::optional<char> ParseDelimiterName(const std::string& name);
+// The delimiter as info prints it: csv, tab, space or 0xHH.
+std::string DelimiterName(char delimiter);
+
+// The settings of a run: defaults with every --set applied; false on an unknown name.
+bool ApplySettings(const CliOptions& options, Settings& settings, std::string& error);
+
+}  // namespace tabrix

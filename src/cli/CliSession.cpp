@@ -1,0 +1,49 @@
+#include "cli/CliSession.h"
+
+#include <unistd.h>
+
+#include <climits>
+
+#include "text/Cp932.h"
+
+namespace tabrix {
+
+namespace {
+
+std::string ProgramDir() {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return ".";
+    std::string path(buffer, static_cast<std::size_t>(n));
+    const std::size_t slash = path.rfind('/');
+    return FromFsPathLossy(slash == std::string::npos ? "." : path.substr(0, slash));
+}
+
+// The folder of a code page 932 path, "." for a bare name.
+std::string FolderOf(const std::string& path) {
+    const std::string name = FileNameOf(path);
+    if (name.size() == path.size()) return ".";
+    return path.substr(0, path.size() - name.size());
+}
+
+}  // namespace
+
+CliSession::CliSession(const CliOptions& options)
+    : m_options(options), m_ui(options.open), m_app{m_settings, m_ui, ProgramDir(), "."} {}
+
+bool CliSession::open(const std::string& path) {
+    std::string error;
+    if (!ApplySettings(m_options, m_settings, error)) {
+        PrintError(error);
+        return false;
+    }
+    // The file-read dialog is always "shown": the command line answers it.
+    m_settings.OpenDlg = 1;
+    const bool ctrl = ExtensionOf(path) == ".ctrl";
+    m_settings.DefDir = m_options.defDir ? *m_options.defDir : ctrl ? FolderOf(path) : std::string(".");
+    m_doc = std::make_unique<CTabrixDoc>(m_app);
+    m_ui.setCtrlFile(&m_doc->m_CtrlFile);
+    return m_doc->OnOpenDocument(path);
+}
+
+}  // namespace tabrix

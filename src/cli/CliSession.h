@@ -1,0 +1,39 @@
+// One run of a tabrix-cli command: settings, user interface and the document
+// opened as the editor opens it without the file-read dialog on screen.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/AppContext.h"
+#include "cli/CliOptions.h"
+#include "cli/CliUi.h"
+#include "document/TabrixDoc.h"
+
+namespace tabrix {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFindings = 1;
+constexpr int kExitFailure = 2;
+
+class CliSession {
+public:
+    explicit CliSession(const CliOptions& options);
+
+    // Applies --set and --defdir and opens the file; false (message printed) on failure.
+    bool open(const std::string& path);
+    CTabrixDoc& doc() { return *m_doc; }
+    AppContext& app() { return m_app; }
+
+private:
+    const CliOptions& m_options;
+    Settings m_settings;
+    CliUi m_ui;
+    AppContext m_app;
+    std::unique_ptr<CTabrixDoc> m_doc;
+};
+
+int RunInfo(const CliOptions& options);
+int RunSave(const CliOptions& options);
+
+}  // namespace tabrix

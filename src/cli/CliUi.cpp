@@ -1,0 +1,45 @@
+#include "cli/CliUi.h"
+
+#include <cstdio>
+
+#include "document/CtrlFile.h"
+#include "document/FileOpenDlg.h"
+#include "text/Cp932.h"
+
+namespace tabrix {
+
+void PrintError(std::string_view cp932Text) {
+    std::fprintf(stderr, "tabrix-cli: %s\n", Cp932ToUtf8(cp932Text).c_str());
+}
+
+MsgResult CliUi::messageBox(std::string_view text, MsgIcon, MsgButtons buttons) {
+    PrintError(text);
+    return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
+}
+
+bool CliUi::runModal(CDialogModel& dialog) {
+    auto* open = dynamic_cast<CFileOpen*>(&dialog);
+    if (!open) return false;
+    const bool fromCtrl = m_ctrl && !m_ctrl->m_strCtrlFile.empty();
+    if (m_choices.delimiter) {
+        const DelimChoice choice = ChoiceOf(*m_choices.delimiter);
+        open->m_nDelim = choice.kind;
+        open->m_strOther = std::string(1, choice.other);
+    } else if (fromCtrl) {
+        const DelimChoice choice = ChoiceOf(m_ctrl->m_cDelim);
+        open->m_nDelim = choice.kind;
+        open->m_strOther = std::string(1, choice.other);
+    }
+    // A control file's HEADTITLE= and QUOTE= are already in the dialog; the
+    // options can only switch them on.
+    open->m_bQuote = open->m_bQuote || m_choices.quote;
+    open->m_bTitleLine = open->m_bTitleLine || m_choices.title;
+    const std::string failure = open->validate();
+    if (!failure.empty()) {
+        PrintError(failure);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tabrix

@@ -1,0 +1,44 @@
+// The user interface of tabrix-cli: messages go to stderr in UTF-8, questions
+// are answered Yes, and the file-read dialog is filled from the command line.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/UserInterface.h"
+
+namespace tabrix {
+
+class CCtrlFile;
+
+struct OpenChoices {
+    std::optional<char> delimiter;  // --delim; otherwise detection or the control file's DELIM=
+    bool quote = false;             // --quote
+    bool title = false;             // --title
+};
+
+class CliUi : public IUserInterface {
+public:
+    explicit CliUi(OpenChoices choices) : m_choices(choices) {}
+    // The control file being opened, whose settings stand for the dialog's.
+    void setCtrlFile(const CCtrlFile* ctrl) { m_ctrl = ctrl; }
+
+    MsgResult messageBox(std::string_view text, MsgIcon icon, MsgButtons buttons) override;
+    void beep() override {}
+    IProgress& progress() override { return m_progress; }
+    void beginWaitCursor() override {}
+    void endWaitCursor() override {}
+    bool getOpenFileName(FileDialogRequest&) override { return false; }
+    bool getSaveFileName(FileDialogRequest&) override { return false; }
+    bool runModal(CDialogModel& dialog) override;
+
+private:
+    OpenChoices m_choices;
+    const CCtrlFile* m_ctrl = nullptr;
+    NullProgress m_progress;
+};
+
+// Prints "tabrix-cli: " and the code page 932 text to stderr in UTF-8.
+void PrintError(std::string_view cp932Text);
+
+}  // namespace tabrix

@@ -1,0 +1,22 @@
+// tabrix-cli info FILE: opens the file as the editor does and prints its shape.
+#include <cstdio>
+
+#include "cli/CliSession.h"
+
+namespace tabrix {
+
+int RunInfo(const CliOptions& options) {
+    if (options.files.size() != 1) {
+        PrintError("usage: tabrix-cli info FILE [--delim csv|tab|space|C] [--quote] [--title] [--set NAME=VALUE]...");
+        return kExitFailure;
+    }
+    CliSession session(options);
+    if (!session.open(options.files[0])) return kExitFailure;
+    const CTabrixDoc& doc = session.doc();
+    const bool empty = doc.lines().empty();
+    std::printf("lines=%zu columns=%d min=%d max=%d delimiter=%s\n", doc.lines().size(), doc.columnCount(),
+                empty ? 0 : doc.m_nMinCols, doc.columnCount(), DelimiterName(doc.m_CtrlFile.m_cDelim).c_str());
+    return kExitOk;
+}
+
+}  // namespace tabrix

@@ -1,0 +1,19 @@
+// tabrix-cli: the editor's loading, checking and saving for batch jobs.
+#include <cstdio>
+#include <cstring>
+
+#include "cli/CliSession.h"
+
+int main(int argc, char** argv) {
+    using namespace tabrix;
+    CliOptions options;
+    std::string error;
+    if (!ParseCliOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "tabrix-cli: %s\n", error.c_str());
+        return kExitFailure;
+    }
+    if (options.command == "info") return RunInfo(options);
+    if (options.command == "save") return RunSave(options);
+    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save)\n", options.command.c_str());
+    return kExitFailure;
+}
