@@ -11,7 +11,9 @@ constexpr int kMonthLength[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31
 
 }  // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     if (month < 1 || month > 12) return 0;
@@ -29,7 +31,9 @@ int DayNumber(int year, int month, int day) {
            day;
 }
 
-int WeekdayIndex(int dayNumber) { return dayNumber % 7; }
+int WeekdayIndex(int dayNumber) {
+    return dayNumber % 7;
+}
 
 std::string_view WeekdayName(int weekdayIndex) {
     static constexpr std::string_view kNames[7] = {"日", "月", "火", "水", "木", "金", "土"};

@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "text/DecimalText.h"
 #include "text/Dates.h"
+#include "text/DecimalText.h"
 
 namespace tabrix {
 namespace {
@@ -118,7 +118,8 @@ bool AgeOf(std::string_view text, const EraTable& eras, int& years, const Clock&
     const LocalDateTime today = clock.now();
     LocalDateTime date;
     if (!IsValidDate(today.year, today.month, today.day) || !ParseDate(text, eras, date) ||
-        DayNumber(date.year, date.month, date.day) > DayNumber(today.year, today.month, today.day)) {
+        DayNumber(date.year, date.month, date.day) >
+            DayNumber(today.year, today.month, today.day)) {
         return false;
     }
     const bool anniversaryReached =
@@ -137,6 +138,8 @@ std::string DateText(const LocalDateTime& date) {
     return text;
 }
 
-std::string TodayText(const Clock& clock) { return DateText(clock.now()); }
+std::string TodayText(const Clock& clock) {
+    return DateText(clock.now());
+}
 
 }  // namespace tabrix

@@ -1,7 +1,7 @@
 #include <string>
 
-#include "text/DecimalText.h"
 #include "text/Dates.h"
+#include "text/DecimalText.h"
 #include "text/SjisSearch.h"
 
 namespace tabrix {

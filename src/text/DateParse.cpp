@@ -6,8 +6,8 @@
 #include <array>
 #include <cstddef>
 
-#include "text/DecimalText.h"
 #include "text/Dates.h"
+#include "text/DecimalText.h"
 #include "text/SjisChar.h"
 #include "text/SjisSearch.h"
 
@@ -27,8 +27,12 @@ constexpr std::string_view kHourMark = "時";
 constexpr std::string_view kMinuteMark = "分";
 constexpr std::string_view kSecondMark = "秒";
 
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-char ToUpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+char ToUpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 bool IsHalfWidthKana(char c) {
     const auto b = static_cast<unsigned char>(c);
     return b >= 0xA1 && b <= 0xDF;

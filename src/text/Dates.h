@@ -17,9 +17,11 @@
 namespace tabrix {
 
 // Reads a date in any date notation: YYYYMMDD, YYYY/M/D, YYYY.M.D, YYYY年M月D日,
-// era letter + YY.MM.DD (either case), era name + YY年MM月DD日, and
-// YYYY/MM/DD hh:mm:ss. Text after a complete reading is ignored. On success
-// out holds the date (and the time, 0 unless given); otherwise out is unchanged.
+// era letter + YY.MM.DD (letter in either case), era name + YY年MM月DD日, and
+// YYYY/MM/DD hh:mm:ss. Text after a complete reading is ignored. An era year
+// counts from 1 but is not checked against the era's end (H36 is 2024). The
+// date must lie in years 1000-9999. On success out holds the date (and the
+// time, 0 unless given); otherwise out is unchanged.
 bool ParseDate(std::string_view text, const EraTable& eras, LocalDateTime& out);
 
 struct TimeOfDay {

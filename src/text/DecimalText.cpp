@@ -13,7 +13,9 @@ constexpr int kMaxFieldWidth = 9;  // 999999999 still fits an int
 bool IsScanSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t SkipSpace(std::string_view text, std::size_t pos) {
     while (pos < text.size() && IsScanSpace(text[pos])) ++pos;

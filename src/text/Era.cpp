@@ -26,8 +26,8 @@ EraTable MakeEraTable(const EraTexts& dates, const EraTexts& shortNames,
 
 const EraTable& DefaultEraTable() {
     static const EraTable table =
-        MakeEraTable({"1868/09/08", "1912/07/30", "1926/12/25", "1989/01/08"},
-                     {"M", "T", "S", "H"}, {"明治", "大正", "昭和", "平成"});
+        MakeEraTable({"1868/09/08", "1912/07/30", "1926/12/25", "1989/01/08"}, {"M", "T", "S", "H"},
+                     {"明治", "大正", "昭和", "平成"});
     return table;
 }
 

@@ -28,8 +28,7 @@ using EraTable = std::array<EraEntry, 4>;
 using EraTexts = std::array<std::string, 4>;
 
 // Start dates may be in any Western date notation; the text is kept as given.
-EraTable MakeEraTable(const EraTexts& dates, const EraTexts& shortNames,
-                      const EraTexts& longNames);
+EraTable MakeEraTable(const EraTexts& dates, const EraTexts& shortNames, const EraTexts& longNames);
 
 // M 明治 1868/09/08, T 大正 1912/07/30, S 昭和 1926/12/25, H 平成 1989/01/08.
 const EraTable& DefaultEraTable();

@@ -56,7 +56,9 @@ constexpr FormatBits kFmtDateMask =
 constexpr FormatBits kFmtTimeMask =
     kFmtTime1 | kFmtTime2 | kFmtTime3 | kFmtTime4 | kFmtTime5 | kFmtTime6;
 
-constexpr bool IsSingleBit(FormatBits bits) { return bits != 0 && (bits & (bits - 1)) == 0; }
+constexpr bool IsSingleBit(FormatBits bits) {
+    return bits != 0 && (bits & (bits - 1)) == 0;
+}
 // Exactly one date notation and nothing else.
 constexpr bool IsDateNotation(FormatBits bits) {
     return IsSingleBit(bits) && (bits & kFmtDateMask) != 0;

@@ -25,16 +25,16 @@ TEST(CalendarOracle, AgreesWithChronoOnEveryDay) {
     while (y <= 9999) {
         const int n = DayNumber(y, m, d);
         const year_month_day ymd{chronoDay};
-        const bool agrees = n - epoch == chronoDay.time_since_epoch().count() &&
-                            static_cast<int>(ymd.year()) == y &&
-                            static_cast<unsigned>(ymd.month()) == static_cast<unsigned>(m) &&
-                            static_cast<unsigned>(ymd.day()) == static_cast<unsigned>(d) &&
-                            static_cast<unsigned>(WeekdayIndex(n)) ==
-                                weekday{chronoDay}.c_encoding() &&
-                            IsValidDate(y, m, d);
+        const bool agrees =
+            n - epoch == chronoDay.time_since_epoch().count() &&
+            static_cast<int>(ymd.year()) == y &&
+            static_cast<unsigned>(ymd.month()) == static_cast<unsigned>(m) &&
+            static_cast<unsigned>(ymd.day()) == static_cast<unsigned>(d) &&
+            static_cast<unsigned>(WeekdayIndex(n)) == weekday{chronoDay}.c_encoding() &&
+            IsValidDate(y, m, d);
         if (!agrees && disagreements++ == 0) {
-            firstDisagreement = std::to_string(y) + "/" + std::to_string(m) + "/" +
-                                std::to_string(d);
+            firstDisagreement =
+                std::to_string(y) + "/" + std::to_string(m) + "/" + std::to_string(d);
         }
         ++chronoDay;
         ++days;
@@ -49,7 +49,8 @@ TEST(CalendarOracle, AgreesWithChronoOnEveryDay) {
         }
     }
     EXPECT_EQ(disagreements, 0) << "first at " << firstDisagreement;
-    EXPECT_EQ(days, (sys_days{year{10000} / January / 1} - sys_days{year{1000} / January / 1}).count());
+    EXPECT_EQ(days,
+              (sys_days{year{10000} / January / 1} - sys_days{year{1000} / January / 1}).count());
 }
 
 }  // namespace

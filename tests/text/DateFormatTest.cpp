@@ -2,18 +2,13 @@
 
 #include <string>
 
+#include "RewriteCases.h"
 #include "text/Dates.h"
 
 namespace tabrix {
 namespace {
 
-struct FormatCase {
-    const char* text;
-    FormatBits bit;
-    const char* expected;  // nullptr: refused, text unchanged
-};
-
-const FormatCase kDateCases[] = {
+const RewriteCase kDateCases[] = {
     {"20240105", kFmtDate1, "20240105"},
     {"2024/1/5", kFmtDate1, "20240105"},
     {"2024/01/05 09:30:00", kFmtDate1, "20240105"},
@@ -48,54 +43,31 @@ const FormatCase kDateCases[] = {
 };
 
 TEST(FormatDate, WritesTheNotationOrLeavesTheText) {
-    for (const auto& c : kDateCases) {
-        SCOPED_TRACE(std::string(c.text) + " -> " + std::to_string(c.bit));
-        std::string text = c.text;
-        EXPECT_EQ(FormatDate(text, DefaultEraTable(), c.bit), c.expected != nullptr);
-        EXPECT_EQ(text, c.expected != nullptr ? c.expected : c.text);
-    }
+    ExpectDateRewrites(DefaultEraTable(), kDateCases);
 }
 
-const FormatCase kTimeCases[] = {
-    {"0930", kFmtTime1, "0930"},
-    {"9:30", kFmtTime2, "09:30"},
-    {"9.30", kFmtTime3, "09時30分"},
-    {"9,30", kFmtTime4, "093000"},
-    {"9時30分", kFmtTime5, "09:30:00"},
-    {"093015", kFmtTime6, "09時30分15秒"},
-    {"9:30:15", kFmtTime1, "0930"},
-    {"9時30分15秒", kFmtTime2, "09:30"},
-    {"9:30:15", kFmtTime3, "09時30分"},
-    {"9:30:15", kFmtTime4, "093015"},
-    {"23.59.59", kFmtTime5, "23:59:59"},
-    {"24:00", kFmtTime2, nullptr},
-    {"9:30am", kFmtTime2, nullptr},
-    {"930", kFmtTime2, nullptr},
-    {"0930", kFmtDate1, nullptr},
-    {"0930", kFmtTime1 | kFmtTime2, nullptr},
+const RewriteCase kTimeCases[] = {
+    {"0930", kFmtTime1, "0930"},         {"9:30", kFmtTime2, "09:30"},
+    {"9.30", kFmtTime3, "09時30分"},     {"9,30", kFmtTime4, "093000"},
+    {"9時30分", kFmtTime5, "09:30:00"},  {"093015", kFmtTime6, "09時30分15秒"},
+    {"9:30:15", kFmtTime1, "0930"},      {"9時30分15秒", kFmtTime2, "09:30"},
+    {"9:30:15", kFmtTime3, "09時30分"},  {"9:30:15", kFmtTime4, "093015"},
+    {"23.59.59", kFmtTime5, "23:59:59"}, {"24:00", kFmtTime2, nullptr},
+    {"9:30am", kFmtTime2, nullptr},      {"930", kFmtTime2, nullptr},
+    {"0930", kFmtDate1, nullptr},        {"0930", kFmtTime1 | kFmtTime2, nullptr},
 };
 
 TEST(FormatTime, WritesTheNotationOrLeavesTheText) {
-    for (const auto& c : kTimeCases) {
-        SCOPED_TRACE(std::string(c.text) + " -> " + std::to_string(c.bit));
-        std::string text = c.text;
-        EXPECT_EQ(FormatTime(text, c.bit), c.expected != nullptr);
-        EXPECT_EQ(text, c.expected != nullptr ? c.expected : c.text);
-    }
+    ExpectRewrites(kTimeCases,
+                   [](std::string& text, FormatBits bit) { return FormatTime(text, bit); });
 }
 
 TEST(WeekdayOf, GivesTheWeekdayCharacter) {
-    const struct {
-        const char* text;
-        const char* weekday;
-    } cases[] = {{"2024/01/01", "月"}, {"1989/01/08", "日"}, {"H01.01.08", "日"},
-                 {"2024/01/06", "土"}, {"20240103", "水"},   {"2024/02/30", nullptr}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        std::string text = c.text;
-        EXPECT_EQ(WeekdayOf(text, DefaultEraTable()), c.weekday != nullptr);
-        EXPECT_EQ(text, c.weekday != nullptr ? c.weekday : c.text);
-    }
+    const RewriteCase cases[] = {{"2024/01/01", 0, "月"}, {"1989/01/08", 0, "日"},
+                                 {"H01.01.08", 0, "日"},  {"2024/01/06", 0, "土"},
+                                 {"20240103", 0, "水"},   {"2024/02/30", 0, nullptr}};
+    ExpectRewrites(
+        cases, [](std::string& text, FormatBits) { return WeekdayOf(text, DefaultEraTable()); });
 }
 
 TEST(AgeOf, CountsCompletedCalendarYears) {

@@ -63,8 +63,8 @@ TEST(ParseDate, ReadsEveryNotation) {
 
 const std::string kUnreadableDates[] = {
     "",
-    "024/01/05",             // leading zero
-    "24/01/05",              // year below 1000
+    "024/01/05",  // leading zero
+    "24/01/05",   // year below 1000
     "999/12/31",
     "2024/02/30",
     "2023/02/29",
@@ -72,7 +72,7 @@ const std::string kUnreadableDates[] = {
     "2024/13/01",
     "2024/00/10",
     "2024/01/00",
-    "2024/01/05 9:30",       // neither 8-10 nor 19 bytes
+    "2024/01/05 9:30",  // neither 8-10 nor 19 bytes
     "2024/01/05 24:00:00",
     "2024/01/05 23:60:00",
     "2024/01/05 23:59:60",
@@ -81,21 +81,27 @@ const std::string kUnreadableDates[] = {
     "H1.1.8",                // an era letter date is exactly 9 bytes
     "平成1年1月8日",         // an era name date is exactly 16 bytes
     "令和01年01月01日",
-    "H00.01.08",             // era years count from 1
+    "H00.01.08",  // era years count from 1
     "H-1.01.08",
     "2024-01-05",
     "202401",
     "2024/01",
-    "2024年1月5",            // 日 missing
+    "2024年1月5",  // 日 missing
     "20240230",
     "99999999999/01/01",
     "9999999999999999999",
     "H",
     "\x94",
     "\x94\x4E",
-    std::string("2024\0" "0105", 8),
-    std::string("2024/01/\0" "5", 10),
-    std::string("\0" "2024/01/05", 11),
+    std::string("2024\0"
+                "0105",
+                8),
+    std::string("2024/01/\0"
+                "5",
+                10),
+    std::string("\0"
+                "2024/01/05",
+                11),
 };
 
 TEST(ParseDate, RefusesWhatIsNotADate) {
@@ -113,20 +119,13 @@ struct TimeCase {
 };
 
 const TimeCase kReadableTimes[] = {
-    {"0930", {9, 30, 0}},
-    {"09:30", {9, 30, 0}},
-    {"9:30", {9, 30, 0}},
-    {"9.30", {9, 30, 0}},
-    {"9,30", {9, 30, 0}},
-    {"9時30分", {9, 30, 0}},
-    {"093015", {9, 30, 15}},
-    {"9:30:15", {9, 30, 15}},
-    {"9.30.15", {9, 30, 15}},
-    {"9,30,15", {9, 30, 15}},
-    {"9時30分15秒", {9, 30, 15}},
-    {" 9:30", {9, 30, 0}},
-    {"00:00", {0, 0, 0}},
-    {"23:59:59", {23, 59, 59}},
+    {"0930", {9, 30, 0}},         {"09:30", {9, 30, 0}},
+    {"9:30", {9, 30, 0}},         {"9.30", {9, 30, 0}},
+    {"9,30", {9, 30, 0}},         {"9時30分", {9, 30, 0}},
+    {"093015", {9, 30, 15}},      {"9:30:15", {9, 30, 15}},
+    {"9.30.15", {9, 30, 15}},     {"9,30,15", {9, 30, 15}},
+    {"9時30分15秒", {9, 30, 15}}, {" 9:30", {9, 30, 0}},
+    {"00:00", {0, 0, 0}},         {"23:59:59", {23, 59, 59}},
     {"9:30:", {9, 30, 0}},  // seconds not given are 0
     {"9:30.15", {9, 30, 0}},
 };
@@ -142,22 +141,24 @@ TEST(ParseTime, ReadsEveryNotation) {
 
 const std::string kUnreadableTimes[] = {
     "",
-    "930",       // 3 bytes
+    "930",  // 3 bytes
     "9:30am",
     "24:00",
     "09:60",
     "9:30:60",
     "093060",
-    "9:",        // minute missing
+    "9:",  // minute missing
     ":30",
     "9時",
-    "9時30",     // 分 missing: no rule applies and the length is not 4 or 6
-    "9：30",     // a full-width colon is not a time mark
+    "9時30",  // 分 missing: no rule applies and the length is not 4 or 6
+    "9：30",  // a full-width colon is not a time mark
     "ｱ9:30",
     "9:30\x81",  // a lone lead byte
     "09300",
     "-1:30",
-    std::string("09\0" "30", 5),
+    std::string("09\0"
+                "30",
+                5),
     std::string("0930\0", 5),
 };
 

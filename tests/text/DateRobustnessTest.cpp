@@ -21,9 +21,12 @@ constexpr FormatBits kTimeBits[] = {kFmtTime1, kFmtTime2, kFmtTime3,
 // deep into the readers, with arbitrary bytes mixed in.
 std::string RandomText(std::mt19937& rng) {
     static const std::string kPieces[] = {
-        "0", "1", "2", "9", "12", "2024", "1989", "/", ".", ",", ":", " ", "-", "+",
-        "年", "月", "日", "時", "分", "秒", "平成", "昭和", "H", "s", "%YEAR%", "%SYSDATE%",
-        "%", "\x81", "\x94", std::string(1, '\0'), "ｱ", "\xFC\xFC", "\t"};
+        "0",      "1",         "2",    "9",    "12",   "2024",
+        "1989",   "/",         ".",    ",",    ":",    " ",
+        "-",      "+",         "年",   "月",   "日",   "時",
+        "分",     "秒",        "平成", "昭和", "H",    "s",
+        "%YEAR%", "%SYSDATE%", "%",    "\x81", "\x94", std::string(1, '\0'),
+        "ｱ",      "\xFC\xFC",  "\t"};
     std::uniform_int_distribution<int> length(0, 12);
     std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
     std::uniform_int_distribution<int> byte(0, 255);
@@ -55,7 +58,8 @@ void CheckDateText(const std::string& input, const EraTable& eras) {
         LocalDateTime reread;
         const bool eraYearTooWide =
             (bit == kFmtDate4 || bit == kFmtDate5) &&
-            parsed.year - EraOf(eras, DayNumber(parsed.year, parsed.month, parsed.day))->startYear >=
+            parsed.year -
+                    EraOf(eras, DayNumber(parsed.year, parsed.month, parsed.day))->startYear >=
                 99;
         if (eraYearTooWide) continue;
         ASSERT_TRUE(ParseDate(text, eras, reread)) << input << " -> " << text;

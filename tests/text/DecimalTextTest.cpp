@@ -22,9 +22,9 @@ const ScanCase kScanCases[] = {
     {"2024/1/", "%4d/%2d/%2d", {2024, 1}},
     {" 9:30", "%2d:%2d", {9, 30}},
     {"9: 30", "%2d:%2d", {9, 30}},
-    {"9 :30", "%2d:%2d", {9}},             // white space before a literal does not match it
+    {"9 :30", "%2d:%2d", {9}},  // white space before a literal does not match it
     {"-1.+2.3", "%2d.%2d.%2d", {-1, 2, 3}},
-    {"-12", "%2d", {-1}},                   // the sign counts towards the width
+    {"-12", "%2d", {-1}},  // the sign counts towards the width
     {"-x", "%2d", {}},
     {"+", "%2d", {}},
     {"123", "%2d%2d", {12, 3}},
@@ -32,11 +32,15 @@ const ScanCase kScanCases[] = {
     {"2024/01/0509:30:00", "%4d/%2d/%2d %2d:%2d:%2d", {2024, 1, 5, 9, 30, 0}},
     {"2024年1月5日", "%4d年%2d月%2d日", {2024, 1, 5}},
     {"2024年1", "%4d年%2d月%2d日", {2024, 1}},
-    {"2024\x94", "%4d年", {2024}},          // a lone lead byte is not the whole character
-    {std::string("20\0" "24", 5), "%4d%2d", {20}},
+    {"2024\x94", "%4d年", {2024}},  // a lone lead byte is not the whole character
+    {std::string("20\0"
+                 "24",
+                 5),
+     "%4d%2d",
+     {20}},
     {"", "%2d", {}},
     {"999999999999", "%9d%9d", {999999999, 999}},
-    {"1", "%0d", {}},                       // malformed conversions stop the reading
+    {"1", "%0d", {}},  // malformed conversions stop the reading
     {"1", "%10d", {}},
     {"1", "%2x", {}},
     {"1", "%", {}},
@@ -49,8 +53,7 @@ TEST(ScanInts, ReadsLikeScanfWithoutReadingPastTheEnd) {
         std::vector<char> bytes(c.text.begin(), c.text.end());
         std::array<int, 6> values{};
         values.fill(-99);
-        const int count =
-            ScanInts(std::string_view(bytes.data(), bytes.size()), c.format, values);
+        const int count = ScanInts(std::string_view(bytes.data(), bytes.size()), c.format, values);
         ASSERT_EQ(count, static_cast<int>(c.values.size()));
         for (int i = 0; i < count; ++i) EXPECT_EQ(values[i], c.values[i]);
         if (count < 6) {
@@ -69,9 +72,10 @@ TEST(AppendDecimal, PadsLikePrintf) {
     const struct {
         int value, width;
         const char* text;
-    } cases[] = {{5, 2, "05"},     {2024, 4, "2024"}, {12345, 2, "12345"}, {0, 4, "0000"},
-                 {-5, 4, "-005"},  {-5, 0, "-5"},     {7, 0, "7"},
-                 {-2147483647 - 1, 1, "-2147483648"}};
+    } cases[] = {{5, 2, "05"},        {2024, 4, "2024"},
+                 {12345, 2, "12345"}, {0, 4, "0000"},
+                 {-5, 4, "-005"},     {-5, 0, "-5"},
+                 {7, 0, "7"},         {-2147483647 - 1, 1, "-2147483648"}};
     for (const auto& c : cases) {
         std::string out = "x";
         AppendDecimal(out, c.value, c.width);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "RewriteCases.h"
 #include "text/Dates.h"
 
 namespace tabrix {
@@ -36,14 +37,8 @@ EraTable ReiwaTable() {
                         {"M", "T", "S", "R"}, {"明治", "大正", "昭和", "令和"});
 }
 
-struct EraCase {
-    const char* text;
-    FormatBits bit;
-    const char* expected;  // nullptr: refused
-};
-
 TEST(EraTable, SettingsDecideWhichErasAreReadAndWritten) {
-    const EraCase cases[] = {
+    const RewriteCase cases[] = {
         {"R06.01.05", kFmtDate2, "2024/01/05"},
         {"r06.01.05", kFmtDate2, "2024/01/05"},
         {"令和06年01月05日", kFmtDate2, "2024/01/05"},
@@ -53,39 +48,29 @@ TEST(EraTable, SettingsDecideWhichErasAreReadAndWritten) {
         {"H31.04.30", kFmtDate2, nullptr},
         {"平成31年04月30日", kFmtDate2, nullptr},
     };
-    const EraTable eras = ReiwaTable();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        std::string text = c.text;
-        EXPECT_EQ(FormatDate(text, eras, c.bit), c.expected != nullptr);
-        EXPECT_EQ(text, c.expected != nullptr ? c.expected : c.text);
-    }
+    ExpectDateRewrites(ReiwaTable(), cases);
 }
 
 TEST(EraTable, ALaterFirstEraLeavesEarlierDatesWithoutEra) {
-    const EraTable eras =
-        MakeEraTable({"1912/07/30", "1926/12/25", "1989/01/08", "2019/05/01"},
-                     {"T", "S", "H", "R"}, {"大正", "昭和", "平成", "令和"});
-    std::string text = "1912/07/29";
-    EXPECT_FALSE(FormatDate(text, eras, kFmtDate4));
-    EXPECT_EQ(text, "1912/07/29");
-    text = "M45.07.29";
-    EXPECT_FALSE(FormatDate(text, eras, kFmtDate2));
-    text = "H31.04.30";
-    EXPECT_TRUE(FormatDate(text, eras, kFmtDate5));
-    EXPECT_EQ(text, "平成31年04月30日");
+    const RewriteCase cases[] = {
+        {"1912/07/29", kFmtDate4, nullptr},
+        {"M45.07.29", kFmtDate2, nullptr},
+        {"H31.04.30", kFmtDate5, "平成31年04月30日"},
+    };
+    ExpectDateRewrites(MakeEraTable({"1912/07/30", "1926/12/25", "1989/01/08", "2019/05/01"},
+                                    {"T", "S", "H", "R"}, {"大正", "昭和", "平成", "令和"}),
+                       cases);
 }
 
 TEST(EraTable, LowerCaseLettersInTheSettingsReadBack) {
-    const EraTable eras = MakeEraTable({"1868/09/08", "1912/07/30", "1926/12/25", "1989/01/08"},
-                                       {"m", "t", "s", "h"}, {"明治", "大正", "昭和", "平成"});
-    std::string text = "2024/01/05";
-    ASSERT_TRUE(FormatDate(text, eras, kFmtDate4));
-    EXPECT_EQ(text, "h36.01.05");
-    ASSERT_TRUE(FormatDate(text, eras, kFmtDate1));
-    EXPECT_EQ(text, "20240105");
-    text = "H36.01.05";
-    EXPECT_TRUE(FormatDate(text, eras, kFmtDate1));
+    const RewriteCase cases[] = {
+        {"2024/01/05", kFmtDate4, "h36.01.05"},
+        {"h36.01.05", kFmtDate1, "20240105"},
+        {"H36.01.05", kFmtDate1, "20240105"},
+    };
+    ExpectDateRewrites(MakeEraTable({"1868/09/08", "1912/07/30", "1926/12/25", "1989/01/08"},
+                                    {"m", "t", "s", "h"}, {"明治", "大正", "昭和", "平成"}),
+                       cases);
 }
 
 TEST(EraTable, StartDatesMayUseAnyWesternNotation) {
@@ -102,13 +87,12 @@ TEST(EraTable, AnUnreadableStartDateMakesItsEraUnusable) {
     const EraTable eras = MakeEraTable({"1868/09/08", "1912/07/30", "1926/12/25", "H01.01.08"},
                                        {"M", "T", "S", "H"}, {"明治", "大正", "昭和", "平成"});
     EXPECT_FALSE(eras[3].usable());
-    std::string text = "H01.01.08";
-    EXPECT_FALSE(FormatDate(text, eras, kFmtDate2));
-    text = "平成01年01月08日";
-    EXPECT_FALSE(FormatDate(text, eras, kFmtDate2));
-    text = "2024/01/05";
-    ASSERT_TRUE(FormatDate(text, eras, kFmtDate4));
-    EXPECT_EQ(text, "S99.01.05");
+    const RewriteCase cases[] = {
+        {"H01.01.08", kFmtDate2, nullptr},
+        {"平成01年01月08日", kFmtDate2, nullptr},
+        {"2024/01/05", kFmtDate4, "S99.01.05"},
+    };
+    ExpectDateRewrites(eras, cases);
 }
 
 TEST(EraTable, EmptyNamesMatchNothing) {
