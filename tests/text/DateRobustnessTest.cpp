@@ -17,36 +17,68 @@ constexpr FormatBits kDateBits[] = {kFmtDate1, kFmtDate2, kFmtDate3,
 constexpr FormatBits kTimeBits[] = {kFmtTime1, kFmtTime2, kFmtTime3,
                                     kFmtTime4, kFmtTime5, kFmtTime6};
 
-// Mostly pieces that date and time texts are made of, so that many inputs get
-// deep into the readers, with arbitrary bytes mixed in.
+// Pieces that date and time texts are made of, and some that break them.
+const std::string kPieces[] = {
+    "0",      "1",  "2",    "9",    "12",   "2024", "1989",     "/",
+    ".",      ",",  ":",    " ",    "-",    "+",    "年",       "月",
+    "日",     "時", "分",   "秒",   "平成", "昭和", "H",        "s",
+    "%YEAR%", "%",  "\x81", "\x94", "ｱ",    "\t",   "\xFC\xFC", std::string(1, '\0')};
+
+// Texts that read, for the mutations to start from.
+const std::string kSeeds[] = {
+    "2024/01/05",  "20240105",  "2024.1.5",           "2024年1月5日", "2024/01/05 09:30:00",
+    "H36.01.05",   "s64.01.07", "平成01年01月08日",   "0930",         "9:30:15",
+    "9時30分15秒", "093015",    "%SYSDATE% %SYSTIME%"};
+
+template <typename T>
+const T& Pick(std::mt19937& rng, const T* items, std::size_t count) {
+    return items[std::uniform_int_distribution<std::size_t>(0, count - 1)(rng)];
+}
+
+// Either a random string of pieces and bytes, or a seed with a few bytes
+// replaced, inserted or removed, so that many inputs get deep into the readers.
 std::string RandomText(std::mt19937& rng) {
-    static const std::string kPieces[] = {
-        "0",      "1",         "2",    "9",    "12",   "2024",
-        "1989",   "/",         ".",    ",",    ":",    " ",
-        "-",      "+",         "年",   "月",   "日",   "時",
-        "分",     "秒",        "平成", "昭和", "H",    "s",
-        "%YEAR%", "%SYSDATE%", "%",    "\x81", "\x94", std::string(1, '\0'),
-        "ｱ",      "\xFC\xFC",  "\t"};
-    std::uniform_int_distribution<int> length(0, 12);
-    std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
+    std::uniform_int_distribution<int> small(0, 3);
     std::uniform_int_distribution<int> byte(0, 255);
-    std::uniform_int_distribution<int> coin(0, 3);
     std::string text;
-    for (int n = length(rng); n > 0; --n) {
-        if (coin(rng) == 0) {
-            text += static_cast<char>(byte(rng));
-        } else {
-            text += kPieces[piece(rng)];
+    if (small(rng) == 0) {
+        for (int n = std::uniform_int_distribution<int>(0, 12)(rng); n > 0; --n) {
+            if (small(rng) == 0) {
+                text += static_cast<char>(byte(rng));
+            } else {
+                text += Pick(rng, kPieces, std::size(kPieces));
+            }
+        }
+        return text;
+    }
+    text = Pick(rng, kSeeds, std::size(kSeeds));
+    for (int n = small(rng); n > 0 && !text.empty(); --n) {
+        const std::size_t at = std::uniform_int_distribution<std::size_t>(0, text.size() - 1)(rng);
+        switch (small(rng)) {
+            case 0:
+                text[at] = static_cast<char>(byte(rng));
+                break;
+            case 1:
+                text.insert(at, Pick(rng, kPieces, std::size(kPieces)));
+                break;
+            case 2:
+                text.erase(at, 1);
+                break;
+            default:
+                text[at] = static_cast<char>('0' + byte(rng) % 10);
+                break;
         }
     }
     return text;
 }
 
-void CheckDateText(const std::string& input, const EraTable& eras) {
+// Counts the inputs that were dates.
+void CheckDateText(const std::string& input, const EraTable& eras, int& dates) {
     const std::vector<char> exact(input.begin(), input.end());
     const std::string_view view(exact.data(), exact.size());
     LocalDateTime parsed;
     const bool isDate = ParseDate(view, eras, parsed);
+    dates += isDate ? 1 : 0;
     for (const FormatBits bit : kDateBits) {
         std::string text = input;
         const bool written = FormatDate(text, eras, bit);
@@ -78,10 +110,12 @@ void CheckDateText(const std::string& input, const EraTable& eras) {
     }
 }
 
-void CheckTimeText(const std::string& input) {
+// Counts the inputs that were times.
+void CheckTimeText(const std::string& input, int& times) {
     const std::vector<char> exact(input.begin(), input.end());
     TimeOfDay parsed;
     const bool isTime = ParseTime(std::string_view(exact.data(), exact.size()), parsed);
+    times += isTime ? 1 : 0;
     for (const FormatBits bit : kTimeBits) {
         std::string text = input;
         const bool written = FormatTime(text, bit);
@@ -103,16 +137,21 @@ TEST(DateRobustness, RandomTextNeverBreaksTheReadersOrWriters) {
     std::mt19937 rng(20240105);
     const EraTable eras = DefaultEraTable();
     const FixedClock clock({2024, 1, 5, 9, 3, 7});
-    for (int i = 0; i < 20000; ++i) {
+    int dates = 0;
+    int times = 0;
+    for (int i = 0; i < 50000; ++i) {
         const std::string input = RandomText(rng);
         SCOPED_TRACE(testing::PrintToString(input));
-        CheckDateText(input, eras);
-        CheckTimeText(input);
+        CheckDateText(input, eras, dates);
+        CheckTimeText(input, times);
         std::string expanded = input;
         if (!ExpandDateMacros(expanded, clock)) {
             EXPECT_EQ(expanded, input);
         }
     }
+    // The generator must reach past the first checks of the readers.
+    EXPECT_GT(dates, 1000);
+    EXPECT_GT(times, 1000);
 }
 
 TEST(DateRobustness, HugeTextsFailQuickly) {
