@@ -2,6 +2,7 @@
 
 #include "text/Dates.h"
 #include "text/DecimalText.h"
+#include "text/Replace.h"
 #include "text/SjisSearch.h"
 
 namespace tabrix {
@@ -36,7 +37,7 @@ bool ExpandDateMacros(std::string& text, const Clock& clock) {
     bool found = false;
     // In this order: a '%' shared by two neighbouring macros goes to the one listed first.
     for (const auto& [macro, value] : macros) {
-        if (ReplaceAllSjis(text, macro, value) > 0) found = true;
+        if (ReplaceAll(text, macro, value) > 0) found = true;
     }
     return found;
 }

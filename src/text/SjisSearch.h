@@ -1,9 +1,9 @@
 // Finding text inside code page 932 strings character by character, so that
 // a match never starts on the trail byte of a double-byte character.
+// (Replacing likewise: text/Replace.h.)
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 namespace tabrix {
@@ -18,9 +18,5 @@ int CountSjis(std::string_view text, std::string_view needle);
 inline bool ContainsSjis(std::string_view text, std::string_view needle) {
     return FindSjis(text, needle) != std::string_view::npos;
 }
-
-// Replaces every non-overlapping occurrence of needle, left to right; returns the count.
-// needle must be whole characters.
-int ReplaceAllSjis(std::string& text, std::string_view needle, std::string_view replacement);
 
 }  // namespace tabrix
