@@ -261,6 +261,7 @@ QWidget* COptionDlg::buildEraGroup() {
 
 void COptionDlg::loadFromModel() {
     const COption& m = m_model;
+    m_loading = true;
     m_defDir->setText(ToQ(m.DefDir));
     showFont();
     m_psize->setCurrentIndex(std::clamp(m.PsizeMode, 0, m_psize->count() - 1));
@@ -291,6 +292,7 @@ void COptionDlg::loadFromModel() {
     m_ctlNumErr->setChecked(m.CtlNumErr);
     m_newLine->setValue(m.NewLine);
     m_newCol->setValue(m.NewCol);
+    m_loading = false;
     updateEnabling();
 }
 
@@ -330,6 +332,7 @@ bool COptionDlg::storeToModel() {
 }
 
 void COptionDlg::updateEnabling() {
+    if (m_loading) return;
     m_model.HanspDisp = m_hanspDisp->isChecked();
     m_model.ZenspDisp = m_zenspDisp->isChecked();
     m_model.WindBar = m_windBar->isChecked();

@@ -40,6 +40,7 @@ private:
     void showFont();
 
     COption& m_model;
+    bool m_loading = false;  // the check boxes are being filled, not ticked by the user
     QLineEdit* m_defDir;
     QLineEdit* m_font;
     QComboBox* m_psize;
