@@ -398,7 +398,12 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
+    openDroppedFiles(event->mimeData()->urls());
+    event->acceptProposedAction();
+}
+
+void CMainFrame::openDroppedFiles(const QList<QUrl>& urls) {
+    for (const QUrl& url : urls) {
         if (!url.isLocalFile()) continue;
         std::string path;
         QString bad;
@@ -408,7 +413,6 @@ void CMainFrame::dropEvent(QDropEvent* event) {
         }
         openFile(path);
     }
-    event->acceptProposedAction();
 }
 
 }  // namespace tabrix

@@ -22,6 +22,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QToolBar;
+class QUrl;
 
 namespace tabrix {
 
@@ -51,6 +52,8 @@ public:
     // Opens through the hook and puts the path on the recent-file list.
     bool openFile(const std::string& path);
     void addRecentFile(const std::string& path);
+    // Files dropped on the window: each local file is opened.
+    void openDroppedFiles(const QList<QUrl>& urls);
 
     // Shows a document window (maximised) with the view in it.
     CChildFrame* addDocumentWindow(QWidget* view, DocumentWindowContent* content);
