@@ -140,6 +140,7 @@ QWidget* COptionDlg::buildGeneralGroup() {
     m_font = new QLineEdit(group);
     m_font->setReadOnly(true);
     m_font->setObjectName(QStringLiteral("font"));
+    m_font->setMinimumWidth(m_font->fontMetrics().horizontalAdvance(ToQ("ＭＳ Ｐゴシック 10pt 太字 斜体")) + 16);
     auto* choose = new QPushButton(ToQ("選択"), group);
     connect(choose, &QPushButton::clicked, this, &COptionDlg::chooseFont);
     auto* fontRow = new QHBoxLayout;
@@ -242,6 +243,7 @@ QWidget* COptionDlg::buildEraGroup() {
         date->setCalendarPopup(true);
         date->setMinimumDate(QDate(1, 1, 1));
         date->setObjectName(QStringLiteral("eraDate%1").arg(i));
+        date->setMinimumWidth(date->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00")) + 48);
         auto* label = new QLabel(ToQ(kDateLabels[i]), group);
         label->setBuddy(date);
         m_eraDate[i] = date;
