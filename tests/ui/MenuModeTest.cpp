@@ -37,11 +37,7 @@ std::set<CommandId> CommandsInMenus(const CMainFrame& frame) {
 class MenuModeTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        test::ClearSettings();
-        m_desktop = std::make_unique<DesktopApp>();
-        m_desktop->initInstance();
-    }
+    void init() { m_desktop = test::StartOnEmptySettings(); }
     void cleanup() { m_desktop.reset(); }
 
     void splitOnlyMenuHasSplitSaveButNoSaving() {

@@ -22,9 +22,7 @@ class ShellTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        test::ClearSettings();
-        m_desktop = std::make_unique<DesktopApp>();
-        m_desktop->initInstance();
+        m_desktop = test::StartOnEmptySettings();
         m_desktop->showMainWindow();
     }
     void cleanup() { m_desktop.reset(); }

@@ -20,6 +20,13 @@ void ClearSettings() {
     settings.sync();
 }
 
+std::unique_ptr<DesktopApp> StartOnEmptySettings() {
+    ClearSettings();
+    auto desktop = std::make_unique<DesktopApp>();
+    desktop->initInstance();
+    return desktop;
+}
+
 namespace {
 
 void Collect(const QList<QAction*>& actions, QStringList& captions) {

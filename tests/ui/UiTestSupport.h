@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QtTest>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ namespace tabrix::test {
 void IsolateSettings();
 // Empties the program's settings.
 void ClearSettings();
+// A desktop started on empty settings, its main window created but not shown.
+std::unique_ptr<DesktopApp> StartOnEmptySettings();
 
 // Every caption of the menu bar, menus and submenus included, in order.
 QStringList MenuCaptions(const QMenuBar& bar);
