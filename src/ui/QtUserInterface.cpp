@@ -110,7 +110,14 @@ bool QtUserInterface::runFileDialog(FileDialogRequest& request, bool save) {
         return false;
     }
     request.fileName = chosen;
-    request.filterIndex = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+    // With the details hidden, the dialog names the filter by its description alone.
+    const QString selected = dialog.selectedNameFilter();
+    request.filterIndex = 0;
+    for (qsizetype i = 0; i < filters.size(); ++i)
+        if (filters[i] == selected || filters[i].startsWith(selected + QStringLiteral(" ("))) {
+            request.filterIndex = static_cast<int>(i);
+            break;
+        }
     return true;
 }
 

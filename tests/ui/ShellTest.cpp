@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMessageBox>
@@ -185,6 +186,29 @@ private slots:
             box->button(QMessageBox::No)->click();
         });
         QCOMPARE(ui.messageBox("保存しますか？", MsgIcon::Question, MsgButtons::YesNoCancel), MsgResult::No);
+    }
+
+    void saveDialogReportsPathAndFilter() {
+        QTemporaryDir folder;
+        QtUserInterface ui(&m_desktop->mainFrame());
+        FileDialogRequest request;
+        request.title = "名前を付けて保存";
+        request.filter = "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv|全てのﾌｧｲﾙ(*.*)|*.*||";
+        request.initialDir = FromQLossy(folder.path());
+        request.overwritePrompt = true;
+        const QString chosen = folder.filePath(QStringLiteral(u"受注"));
+        QTimer::singleShot(0, [chosen] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->windowTitle(), ToQ("名前を付けて保存"));
+            QCOMPARE(dialog->nameFilters().size(), 3);
+            dialog->selectNameFilter(dialog->nameFilters().at(1));
+            dialog->selectFile(chosen);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QVERIFY(ui.getSaveFileName(request));
+        QCOMPARE(request.fileName, FromQLossy(chosen));
+        QCOMPARE(request.filterIndex, 1);
     }
 
 private:
