@@ -1,0 +1,34 @@
+// The delimiter choice shared by the file-read and new-file dialogs:
+// "ＣＳＶ形式" / "ＴＡＢ区切" / "ｽﾍﾟｰｽ区切" / "その他" with a one-character box
+// that is enabled only for "その他".
+#pragma once
+
+#include <QGroupBox>
+
+#include <array>
+#include <string>
+
+#include "ui/PlaceholderModels.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace tabrix {
+
+class DelimiterGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    DelimiterGroup(const QString& title, QWidget* parent);
+
+    void setChoice(DelimiterChoice choice, const std::string& other);
+    DelimiterChoice choice() const;
+    QString otherText() const;
+
+private:
+    void updateEnabling();
+
+    std::array<QRadioButton*, 4> m_buttons{};
+    QLineEdit* m_other;
+};
+
+}  // namespace tabrix
