@@ -1,5 +1,7 @@
 #include "text/NumberText.h"
 
+#include <algorithm>
+
 #include "text/SjisChar.h"
 
 namespace tabrix {
@@ -54,10 +56,16 @@ bool SplitNumeric(std::string_view value, NumericParts& parts, bool& hasComma, b
     return true;
 }
 
-void AppendGrouped(std::string& out, std::string_view digits) {
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-        out += digits[i];
+// Appends the digits of text (anything else skipped) in groups of three
+// counted from the right.
+void AppendGrouped(std::string& out, std::string_view text) {
+    std::size_t remaining = 0;
+    for (const char c : text)
+        if (IsDigit(c)) ++remaining;
+    for (const char c : text) {
+        if (!IsDigit(c)) continue;
+        out += c;
+        if (--remaining > 0 && remaining % 3 == 0) out += ',';
     }
 }
 
@@ -96,6 +104,7 @@ bool FormatNumberText(std::string_view value, NumberFormatMode mode, std::string
         return false;
     }
     out.clear();
+    out.reserve(value.size() + value.size() / 3 + 1);
     if (mode == NumberFormatMode::Plain) {
         // Numeric text holds no double-byte character, so every yen sign is a
         // character of its own.
@@ -103,19 +112,18 @@ bool FormatNumberText(std::string_view value, NumberFormatMode mode, std::string
             if (c != kYen && c != ',') out += c;
         return true;
     }
-    const std::size_t point = parts.body.find('.');
-    std::string digits;
-    for (const char c : parts.body.substr(0, point))
-        if (c != ',') digits += c;
-    std::string body;
-    AppendGrouped(body, digits);
-    if (point != std::string_view::npos) body += parts.body.substr(point);
+    // Commas before the decimal point are dropped and the digits regrouped;
+    // everything from the point on stays.
+    const std::size_t point = std::min(parts.body.find('.'), parts.body.size());
+    const std::string_view integer = parts.body.substr(0, point);
+    const bool hasDigits = integer.find_first_of("0123456789") != std::string_view::npos;
     out += parts.head;
     // Like GroupThousands, nothing to show gets no yen sign.
-    const bool addYen = mode == NumberFormatMode::YenGrouped && parts.sign != kYen && (parts.sign || !body.empty());
-    if (addYen) out += kYen;
+    const bool nothingToShow = !parts.sign && !hasDigits && point == parts.body.size();
+    if (mode == NumberFormatMode::YenGrouped && parts.sign != kYen && !nothingToShow) out += kYen;
     if (parts.sign) out += parts.sign;
-    out += body;
+    AppendGrouped(out, integer);
+    out += parts.body.substr(point);
     out += parts.tail;
     return true;
 }
