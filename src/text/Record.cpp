@@ -1,6 +1,7 @@
 #include "text/Record.h"
 
 #include "text/SjisChar.h"
+#include "text/ValueEdit.h"
 
 namespace tabrix {
 
@@ -64,19 +65,10 @@ std::string JoinFields(const std::vector<std::string>& fields, int width, char s
 }
 
 std::string QuoteField(std::string_view field) {
-    if (!field.empty() && (field.front() == '"' || field.back() == '"')) {
-        // A trailing quote only counts when it is a character of its own.
-        if (field.front() == '"') return std::string(field);
-        std::size_t last = 0;
-        for (std::size_t p = 0; p < field.size(); p = NextChar(field, p)) last = p;
-        if (field[last] == '"') return std::string(field);
-    }
-    std::string out;
-    out.reserve(field.size() + 2);
-    out += '"';
-    out += field;
-    out += '"';
-    return out;
+    // A trailing quote only counts when it is a character of its own.
+    if (!field.empty() && (field.front() == '"' || (field.back() == '"' && field[LastCharStart(field)] == '"')))
+        return std::string(field);
+    return WrapInQuotes(field);
 }
 
 namespace {

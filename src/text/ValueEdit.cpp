@@ -6,27 +6,24 @@ namespace tabrix {
 
 namespace {
 
-// Start of the last character of a non-empty value.
-std::size_t LastCharStart(std::string_view value) {
-    std::size_t last = 0;
-    for (std::size_t p = 0; p < value.size(); p = NextChar(value, p)) last = p;
-    return last;
-}
-
 bool EndsWithQuoteCharacter(std::string_view value) {
     return !value.empty() && value.back() == '"' && value[LastCharStart(value)] == '"';
 }
 
 }  // namespace
 
-std::string QuoteValue(std::string_view value) {
-    if (!value.empty() && value.front() == '"' && EndsWithQuoteCharacter(value)) return std::string(value);
+std::string WrapInQuotes(std::string_view value) {
     std::string out;
     out.reserve(value.size() + 2);
     out += '"';
     out += value;
     out += '"';
     return out;
+}
+
+std::string QuoteValue(std::string_view value) {
+    if (!value.empty() && value.front() == '"' && EndsWithQuoteCharacter(value)) return std::string(value);
+    return WrapInQuotes(value);
 }
 
 std::string UnquoteValue(std::string_view value) {

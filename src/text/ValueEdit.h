@@ -9,6 +9,9 @@
 
 namespace tabrix {
 
+// The value with a double quote added before and after.
+std::string WrapInQuotes(std::string_view value);
+
 // Wraps the value in double quotes unless its first and last characters are
 // both double quotes already (one double quote alone counts as quoted). Inner
 // quotes are not doubled.
