@@ -5,8 +5,9 @@
 // the block scan must give exactly the same bytes and count (a test compares
 // them on random lines). Outside quotes only a quote, the delimiter and (when
 // normalising) TAB need a decision; inside quotes only a quote and the
-// control bytes. None of them is a lead byte, so such a byte is a character
-// of its own unless it is the trail byte of a lead byte before it. A byte
+// control bytes. None of them is a lead byte (a delimiter byte in the lead
+// range is left to the plain step), so such a byte is a character of its own
+// unless it is the trail byte of a lead byte before it. A byte
 // that follows a byte outside the lead range starts a character; otherwise
 // the run of lead-range bytes before it, back to a known character start,
 // decides: an odd run ends in a lead byte.
