@@ -70,7 +70,7 @@ constexpr std::array<SearchClassSet, 256> kByteClasses = MakeByteClassTable();
 InputClass InputClassOf(std::string_view text, std::size_t pos) {
     const unsigned char b = static_cast<unsigned char>(text[pos]);
     if (!IsLeadByte(b)) return InputClassOfByte(b);
-    if (pos + 1 >= text.size()) return InputClass::FullOther;
+    if (!IsDoubleByteAt(text, pos)) return InputClass::FullOther;  // a lead byte without its trail
     return InputClassOfCode(b * 256u + static_cast<unsigned char>(text[pos + 1]));
 }
 
@@ -99,14 +99,14 @@ SearchClassSet SearchClassesOfCode(unsigned code) {
 }
 
 bool ContainsClass(std::string_view text, SearchClassSet classes) {
-    const std::size_t n = text.size();
-    for (std::size_t p = 0; p < n;) {
+    for (std::size_t p = 0; p < text.size();) {
         const unsigned char b = static_cast<unsigned char>(text[p]);
-        if (IsLeadByte(b)) {
-            if (p + 1 >= n) return false;  // a truncated character has no class
+        if (IsDoubleByteAt(text, p)) {
             if (SearchClassesOfCode(b * 256u + static_cast<unsigned char>(text[p + 1])) & classes) return true;
             p += 2;
         } else {
+            // A lead byte without its trail has no search class, as no
+            // single byte in the lead range has one.
             if (kByteClasses[b] & classes) return true;
             ++p;
         }

@@ -6,8 +6,9 @@
 // their ranges and in how they treat kanji, so neither is derived from the
 // other.
 //
-// A lead byte that is the last byte of a text has no trail byte: it is one
-// single-byte character, of input class FullOther and of no search class.
+// A lead byte without its trail byte (the last byte of a text, or followed by
+// a byte below 0x40) is one single-byte character, of input class FullOther
+// and of no search class.
 #pragma once
 
 #include <array>

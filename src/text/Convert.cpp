@@ -116,8 +116,8 @@ void AppendCode(std::string& out, unsigned code) {
     out += static_cast<char>(code & 0xFF);
 }
 
-// Walks value one character at a time. A lone lead byte at the end counts as
-// a single byte, which every single-byte mapping copies.
+// Walks value one character at a time. A lead byte without its trail byte
+// counts as a single byte, which every single-byte mapping copies.
 template <typename OnByte, typename OnCode>
 std::string MapCharacters(std::string_view value, std::size_t capacity, OnByte onByte, OnCode onCode) {
     std::string out;
@@ -125,7 +125,7 @@ std::string MapCharacters(std::string_view value, std::size_t capacity, OnByte o
     const std::size_t n = value.size();
     for (std::size_t p = 0; p < n;) {
         const unsigned char b = static_cast<unsigned char>(value[p]);
-        if (IsLeadByte(b) && p + 1 < n) {
+        if (IsDoubleByteAt(value, p)) {
             onCode(out, b * 256u + static_cast<unsigned char>(value[p + 1]));
             p += 2;
         } else {
@@ -202,7 +202,7 @@ std::string HalfKanaToFull(std::string_view value) {
     const std::size_t n = value.size();
     for (std::size_t p = 0; p < n;) {
         const unsigned char b = static_cast<unsigned char>(value[p]);
-        if (IsLeadByte(b) && p + 1 < n) {
+        if (IsDoubleByteAt(value, p)) {
             out.append(value, p, 2);
             p += 2;
         } else if (IsHalfKanaByte(b)) {
@@ -228,10 +228,18 @@ std::string HalfKanaToFull(std::string_view value) {
 }
 
 std::string HalfToFull(std::string_view value) {
+    // A lead byte without its trail is followed by a byte below 0x40. Widening
+    // that byte would hand the lead byte a trail and make a character of
+    // bytes that were none, so it stays as it is.
+    bool afterLoneLead = false;
     return MapCharacters(
         value, 2 * value.size(),
-        [](std::string& out, unsigned char b) {
-            if (b >= 0x20 && b <= 0x7E) {
+        [&afterLoneLead](std::string& out, unsigned char b) {
+            const bool keep = afterLoneLead;
+            afterLoneLead = IsLeadByte(b);
+            if (keep) {
+                out += static_cast<char>(b);
+            } else if (b >= 0x20 && b <= 0x7E) {
                 AppendCode(out, FullFormOfAscii(b));
             } else if (IsHalfKanaByte(b)) {
                 AppendCode(out, FullFormOfHalfKana(b));
@@ -239,7 +247,10 @@ std::string HalfToFull(std::string_view value) {
                 out += static_cast<char>(b);
             }
         },
-        [](std::string& out, unsigned code) { AppendCode(out, code); });
+        [&afterLoneLead](std::string& out, unsigned code) {
+            afterLoneLead = false;
+            AppendCode(out, code);
+        });
 }
 
 std::string FullToHalf(std::string_view value) {

@@ -9,6 +9,9 @@
 //   \  0x5C <-> ＼ 0x815F     ~  0x7E <-> ～ 0x8160
 // FullToHalf also takes the duplicates ＂ 0xEEFC and ＇ 0xEEFB. ￥ ￣ ￠ ￡ ￢
 // have no single-byte form in code page 932 and stay as they are.
+//
+// A lead byte without its trail byte is copied as a byte of its own; the
+// byte after it is never widened, so that no conversion pairs it up.
 #pragma once
 
 #include <string>

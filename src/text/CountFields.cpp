@@ -5,12 +5,13 @@
 // the block scan must give exactly the same bytes and count (a test compares
 // them on random lines). Outside quotes only a quote, the delimiter and (when
 // normalising) TAB need a decision; inside quotes only a quote and the
-// control bytes. None of them is a lead byte (a delimiter byte in the lead
-// range is left to the plain step), so such a byte is a character of its own
-// unless it is the trail byte of a lead byte before it. A byte
-// that follows a byte outside the lead range starts a character; otherwise
-// the run of lead-range bytes before it, back to a known character start,
-// decides: an odd run ends in a lead byte.
+// control bytes. A byte below 0x40 is never a trail byte, so quote, TAB,
+// comma, space and the control bytes always start a character. A higher
+// delimiter (such as '|') or DEL may be the trail byte of a lead byte before
+// it: it starts a character when the byte before it is outside the lead
+// range; otherwise the run of lead-range bytes before it, back to a known
+// character start, decides (an odd run ends in a lead byte). A delimiter
+// byte in the lead range is only ever a lead byte; the plain step takes it.
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -52,10 +53,14 @@ void StepCharacter(const char* line, std::size_t n, char* row, ScanState& s, con
         ++s.out;
     };
     const unsigned char b = static_cast<unsigned char>(line[s.in]);
-    if (IsLeadByte(b)) {  // copied with its trail byte, even a delimiter byte in the lead range
+    if (IsLeadByte(b)) {  // even a delimiter byte in the lead range
         put(line[s.in]);
-        if (s.in + 1 < n) put(line[s.in + 1]);
-        s.in += 2;
+        if (s.in + 1 < n && CanBeTrailByte(line[s.in + 1])) {
+            put(line[s.in + 1]);
+            s.in += 2;
+        } else {
+            ++s.in;  // no trail byte: data of its own
+        }
     } else if (b == '"' && s.in + 1 < n && line[s.in + 1] == '"') {
         // A doubled quote is one quote of data, except as an empty field.
         const std::size_t after = s.in + 2;
@@ -246,9 +251,8 @@ int BlockCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_
     if constexpr (kWrite) rowBuffer.emplace(n);
     char* const row = kWrite ? rowBuffer->data() : nullptr;
     const ByteTests test(o);
-    // A delimiter byte in the lead range is only ever a lead byte: leave it
-    // to StepCharacter.
-    const bool separatorsInBlock = !IsLeadByte(o.delim);
+    const bool delimIsLead = IsLeadByte(o.delim);
+    const bool delimCanBeTrail = CanBeTrailByte(o.delim);
 
     ScanState s;
     unsigned carry = 0;  // the byte before the block is a lead-range byte
@@ -259,7 +263,9 @@ int BlockCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_
         carry = leadMask >> 31;
         const unsigned quoteMask = test.quotes(block);
         const unsigned separatorMask = test.separators(block);
-        const unsigned plainStops = quoteMask | (separatorsInBlock ? separatorMask & afterLead : separatorMask);
+        const unsigned separatorStops =
+            delimIsLead ? separatorMask : delimCanBeTrail ? separatorMask & afterLead : 0u;
+        const unsigned plainStops = quoteMask | separatorStops;
         const unsigned limit = n - base < kBlock ? static_cast<unsigned>(n - base) : kBlock;
         const unsigned inBlock = LowBits(limit);
         while (s.in < base + limit) {
@@ -278,8 +284,8 @@ int BlockCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_
                 s.in = base + end;
             }
             if (!stops) break;
-            const bool knownStart = ((afterLead >> end) & 1u) == 0;
-            if (knownStart && line[s.in] == '"' && !(s.in + 1 < n && line[s.in + 1] == '"')) {
+            const bool knownStart = !CanBeTrailByte(line[s.in]) || ((afterLead >> end) & 1u) == 0;
+            if (line[s.in] == '"' && !(s.in + 1 < n && line[s.in + 1] == '"')) {
                 s.inQuotes = !s.inQuotes;  // the common case, kept out of StepCharacter
                 if (!o.stripQuotes) {
                     if constexpr (kWrite) row[s.out] = '"';

@@ -62,6 +62,9 @@ TEST(InputClass, WalksByCharacterAndNeverPastTheEnd) {
     const std::string text = "aア";  // 0x61 0x83 0x41
     EXPECT_EQ(InputClassOf(text, 1), InputClass::Katakana);
     EXPECT_EQ(InputClassOf(std::string("a\x83"), 1), InputClass::FullOther);
+    // A byte below 0x40 is no trail byte: the lead byte stands alone.
+    EXPECT_EQ(InputClassOf(std::string("\x83 "), 0), InputClass::FullOther);
+    EXPECT_EQ(InputClassOf(std::string("\x83 "), 1), InputClass::HalfSpace);
 }
 
 TEST(SearchClass, TokensMatchExactly) {
@@ -110,6 +113,8 @@ TEST(SearchClass, ContainsClassCases) {
         {"abc1", HalfDigit, true},
         {"abc", HalfDigit | HalfPunctuation, false},
         {"x\x83", ~0u & ~HalfLetter, false},  // a truncated character has no class
+        {"\x83,", HalfPunctuation, true},       // the comma is no trail byte
+        {"\x83,", ~0u & ~HalfPunctuation, false},
         {"ひ", Hiragana, true},
     };
     for (const auto& c : cases) {

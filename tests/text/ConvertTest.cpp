@@ -43,6 +43,10 @@ TEST(ConvertText, Cases) {
         {"a b", HalfToFull, "ａ　ｂ"},
         {"\"'\\~", HalfToFull, "＂＇＼～"},
         {"\x7F\x80\xA0\xFD", HalfToFull, "\x7F\x80\xA0\xFD"},
+        {"a\x83 b\x9F", HalfToFull, "ａ\x83 ｂ\x9F"},  // lead bytes without trail bytes
+        {"\x83 ｱ", HalfKanaToFull, "\x83 ア"},
+        {"\x83 ", FullToHalf, "\x83 "},
+        {"a\x83\ta", ToUpper, "A\x83\tA"},
         {"ガ", FullToHalf, "ｶﾞ"},
         {"あ", FullToHalf, "あ"},
         {"パヴ", FullToHalf, "ﾊﾟｳﾞ"},

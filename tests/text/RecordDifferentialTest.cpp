@@ -29,8 +29,12 @@ ReferenceResult ReferenceCountFields(const std::string& line, char delim, bool n
         const unsigned char b = static_cast<unsigned char>(line[in]);
         if (IsLeadByte(b)) {
             out += line[in];
-            if (in + 1 < n) out += line[in + 1];
-            in += 2;
+            if (in + 1 < n && static_cast<unsigned char>(line[in + 1]) >= 0x40) {
+                out += line[in + 1];
+                in += 2;
+            } else {
+                ++in;
+            }
         } else if (b == '"' && in + 1 < n && line[in + 1] == '"') {
             if (in + 2 < n && line[in + 2] != delim) out += '"';
             in += 2;

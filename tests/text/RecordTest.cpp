@@ -30,6 +30,9 @@ const CodecCase kCases[] = {
     {"ソ|表|x", '|', false, 3, "ソ\t表\tx"},
     {"a\tb,c", ',', false, 3, "a\tb\tc"},
     {"ab\x81", ',', false, 1, "ab\x81"},
+    {"a\x81,b", ',', false, 2, "a\x81\tb"},
+    {"\"a\x81\",b", ',', true, 2, "a\x81\tb"},
+    {"a\x81\tb", ',', false, 2, "a\x81\tb"},
     {"a b c", ' ', false, 3, "a\tb\tc"},
 };
 

@@ -16,7 +16,8 @@ TEST(ValueEdit, QuoteAndUnquote) {
         {"", "\"\"", ""},
         {"x", "\"x\"", "x"},
         {"\"\"\"", "\"\"\"", "\""},
-        {"\"\x81\"", "\"\"\x81\"\"", "\x81\""},  // the last quote is a trail byte
+        {"\"\x81\"", "\"\x81\"", "\x81"},  // a quote is never a trail byte
+        {"\"ソ\"", "\"ソ\"", "ソ"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
