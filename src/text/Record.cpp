@@ -1,83 +1,9 @@
 #include "text/Record.h"
 
-#include <cstdlib>
-
 #include "text/SjisChar.h"
+#include "text/ValueEdit.h"
 
 namespace tabrix {
-
-namespace {
-
-constexpr bool IsControl(unsigned char b) { return b < 0x20 || b == 0x7F; }
-
-// One left-to-right pass. The output never overtakes the input, so the row
-// string can be written over the line itself.
-template <bool kWrite>
-int CountFieldsImpl(char* line, std::size_t& len, char delim, bool normalise, bool stripQuotes) {
-    const std::size_t n = len;
-    if (n == 0) return 0;
-    int count = 0;
-    bool inQuotes = false;
-    std::size_t in = 0;
-    std::size_t out = 0;
-    auto put = [&](char c) {
-        if constexpr (kWrite) line[out] = c;
-        ++out;
-    };
-    while (in < n && out < n) {
-        const unsigned char b = static_cast<unsigned char>(line[in]);
-        if (IsLeadByte(b)) {
-            // A lead byte without a trail byte is data of its own.
-            put(line[in]);
-            if (in + 1 < n && CanBeTrailByte(line[in + 1])) {
-                put(line[in + 1]);
-                in += 2;
-            } else {
-                ++in;
-            }
-        } else if (b == '"' && in + 1 < n && line[in + 1] == '"') {
-            const std::size_t after = in + 2;
-            if (after < n && line[after] != delim) put('"');
-            in += 2;
-        } else if (b == '"') {
-            inQuotes = !inQuotes;
-            if (!stripQuotes) put('"');
-            ++in;
-        } else if (inQuotes) {
-            if (!IsControl(b)) put(static_cast<char>(b));
-            ++in;
-        } else if ((normalise && b == kTab) || b == static_cast<unsigned char>(delim)) {
-            put(kTab);
-            ++count;
-            ++in;
-        } else {
-            put(static_cast<char>(b));
-            ++in;
-        }
-    }
-    if constexpr (kWrite) len = out;
-    return count + 1;
-}
-
-}  // namespace
-
-int CountFields(char* line, std::size_t& len, char delim, bool normalise, bool stripQuotes) {
-    if (normalise) return CountFieldsImpl<true>(line, len, delim, true, stripQuotes);
-    return CountFieldsImpl<false>(line, len, delim, false, stripQuotes);
-}
-
-int CountFields(std::string& line, char delim, bool normalise, bool stripQuotes) {
-    std::size_t len = line.size();
-    const int n = CountFields(line.data(), len, delim, normalise, stripQuotes);
-    if (normalise) line.resize(len);
-    return n;
-}
-
-int CountFields(std::string_view line, char delim) {
-    std::size_t len = line.size();
-    // Counting never writes, so the const_cast is never acted upon.
-    return CountFieldsImpl<false>(const_cast<char*>(line.data()), len, delim, false, false);
-}
 
 int RowFieldCount(std::string_view row) {
     if (row.empty()) return 0;
@@ -139,19 +65,10 @@ std::string JoinFields(const std::vector<std::string>& fields, int width, char s
 }
 
 std::string QuoteField(std::string_view field) {
-    if (!field.empty() && (field.front() == '"' || field.back() == '"')) {
-        // A trailing quote only counts when it is a character of its own.
-        if (field.front() == '"') return std::string(field);
-        std::size_t last = 0;
-        for (std::size_t p = 0; p < field.size(); p = NextChar(field, p)) last = p;
-        if (field[last] == '"') return std::string(field);
-    }
-    std::string out;
-    out.reserve(field.size() + 2);
-    out += '"';
-    out += field;
-    out += '"';
-    return out;
+    // A trailing quote only counts when it is a character of its own.
+    if (!field.empty() && (field.front() == '"' || (field.back() == '"' && field[LastCharStart(field)] == '"')))
+        return std::string(field);
+    return WrapInQuotes(field);
 }
 
 namespace {

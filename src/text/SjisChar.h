@@ -38,4 +38,11 @@ constexpr std::size_t CharLength(std::string_view text, std::size_t pos) {
     return NextChar(text, pos) - pos;
 }
 
+// Start of the last character of a non-empty text.
+constexpr std::size_t LastCharStart(std::string_view text) {
+    std::size_t last = 0;
+    for (std::size_t p = 0; p < text.size(); p = NextChar(text, p)) last = p;
+    return last;
+}
+
 }  // namespace tabrix
