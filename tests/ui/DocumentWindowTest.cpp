@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include "UiTestSupport.h"
 #include "ui/ChildFrame.h"
@@ -19,6 +20,7 @@
 #include "ui/OpenFileDlg.h"
 #include "ui/PlainDocumentView.h"
 #include "ui/QtText.h"
+#include "ui/QtUserInterface.h"
 
 namespace tabrix {
 
@@ -288,6 +290,28 @@ private slots:
         QCOMPARE(frame().activeChild()->windowTitle(), QStringLiteral("doc.csv"));
         QCOMPARE(frame().paneText(StatusPane::Changed), ToQ("変更"));
         QCOMPARE(ReadFile(readOnly), QByteArray("old\r\n"));
+    }
+
+    void droppedFilesOpenAndJoinTheRecentList() {
+        m_desktop->app().settings().OpenDlg = 0;
+        const QString path = file(ToQ("受注.csv"), "a,b\r\n");
+        frame().openDroppedFiles({QUrl::fromLocalFile(path)});
+        QCOMPARE(windowCount(), 1);
+        QCOMPARE(frame().activeChild()->windowTitle(), ToQ("受注.csv"));
+        QCOMPARE(m_desktop->app().recentFiles().files().front(), FromQLossy(path));
+    }
+
+    void menuModeAndSaveStateComeFromTheDocument() {
+        AppContext context{m_desktop->app().settings(), m_desktop->ui(), "", ""};
+        auto doc = std::make_unique<CTabrixDoc>(context);
+        doc->setDataFileName("/data/book.xlsx");
+        doc->m_CtrlFile.m_nMenuMode = MenuMode::Custum1;
+        auto* view = new PlainDocumentView(std::move(doc));
+        frame().addDocumentWindow(view, view);
+        QCOMPARE(frame().menuMode(), MenuMode::Custum1);
+        QVERIFY(!frame().commandAction(CommandId::FileSave)->isEnabled());
+        QVERIFY(frame().commandAction(CommandId::FileSaveAs)->isEnabled());
+        m_desktop.reset();  // before the context goes
     }
 
     void controlFileThatCannotBeReadOpensNothing() {
