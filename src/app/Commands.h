@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "app/MenuMode.h"
+
 namespace tabrix {
 
 enum class CommandId : std::uint16_t {
@@ -36,8 +38,5 @@ enum class CommandId : std::uint16_t {
 };
 
 constexpr int kCommandCount = static_cast<int>(CommandId::Count);
-
-// The four menus a document can ask for (MENUMODE= of its control file).
-enum class MenuMode : std::uint8_t { Normal = 0, Custum1 = 1, Custum2 = 2, Custum3 = 3 };
 
 }  // namespace tabrix

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MenuMode.h"
 #include "document/ClientDB.h"
 #include "document/LineStore.h"
 #include "schema/ColCtrl.h"
@@ -16,7 +17,6 @@ namespace tabrix {
 struct AppContext;
 
 enum class OpenDlgMode { View = 0, Not = 1, Option = 2 };
-enum class MenuMode { Normal = 0, Custum1 = 1, Custum2 = 2, Custum3 = 3 };
 enum class ImeMode { None = 0, Normal = 1, Detail = 2 };
 
 class CCtrlFile {

@@ -20,6 +20,9 @@ public:
     static constexpr const char* kSaveAsTitle = "名前を付けて保存";
     static constexpr const char* kSaveFilter =
         "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv|DATAﾌｧｲﾙ(*.dat)|*.dat|全てのﾌｧｲﾙ(*.*)|*.*||";
+    static constexpr const char* kInsertTitle = "ファイル選択";
+    static constexpr const char* kInsertFilter =
+        "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|全てのﾌｧｲﾙ(*.*)|*.*||";
 
     explicit CTabrixDoc(AppContext& app);
     CTabrixDoc(const CTabrixDoc&) = delete;
@@ -58,6 +61,12 @@ public:
     bool OnSaveDocument(const std::string& path);
     // Writes the store to path as a delimited file (m_strError on failure).
     bool StoreLines(const std::string& path, char delimiter, bool quote);
+
+    // Inserting a file ("ファイルを挿入"): asks for a file and inserts its
+    // lines after the line afterLine. True when lines were inserted; the view
+    // then shows the store again and marks the document changed.
+    bool OnInsertFile(std::size_t afterLine);
+    bool InsertFile(const std::string& path, std::size_t afterLine);
 
     // Closing.
     bool SaveModified();

@@ -27,20 +27,20 @@ DelimiterGroup::DelimiterGroup(const QString& title, QWidget* parent)
     m_buttons[0]->setChecked(true);
 }
 
-void DelimiterGroup::setChoice(DelimiterChoice choice, const std::string& other) {
+void DelimiterGroup::setChoice(DelimKind choice, const std::string& other) {
     m_buttons[static_cast<std::size_t>(choice)]->setChecked(true);
     m_other->setText(ToQ(other));
     updateEnabling();
 }
 
-DelimiterChoice DelimiterGroup::choice() const {
+DelimKind DelimiterGroup::choice() const {
     for (std::size_t i = 0; i < m_buttons.size(); ++i)
-        if (m_buttons[i]->isChecked()) return static_cast<DelimiterChoice>(i);
-    return DelimiterChoice::Csv;
+        if (m_buttons[i]->isChecked()) return static_cast<DelimKind>(i);
+    return DelimKind::Csv;
 }
 
 QString DelimiterGroup::otherText() const { return m_other->text(); }
 
-void DelimiterGroup::updateEnabling() { m_other->setEnabled(choice() == DelimiterChoice::Other); }
+void DelimiterGroup::updateEnabling() { m_other->setEnabled(choice() == DelimKind::Other); }
 
 }  // namespace tabrix

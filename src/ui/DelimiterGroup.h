@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "ui/PlaceholderModels.h"
+#include "document/Delimiter.h"
 
 class QLineEdit;
 class QRadioButton;
@@ -20,8 +20,8 @@ class DelimiterGroup : public QGroupBox {
 public:
     DelimiterGroup(const QString& title, QWidget* parent);
 
-    void setChoice(DelimiterChoice choice, const std::string& other);
-    DelimiterChoice choice() const;
+    void setChoice(DelimKind choice, const std::string& other);
+    DelimKind choice() const;
     QString otherText() const;
 
 private:

@@ -52,7 +52,7 @@ void DesktopApp::initInstance() {
     const QRect usable = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     m_rectReplaced = m_app.fitWindowRect(usable.x() + usable.width(), usable.y() + usable.height());
     m_ui = std::make_unique<QtUserInterface>();
-    RegisterDialogs(m_ui->dialogs());
+    RegisterDialogs(m_ui->dialogs(), m_app.settings());
     m_frame = std::make_unique<CMainFrame>(m_app, *m_ui);
 }
 

@@ -5,7 +5,9 @@
 namespace tabrix {
 
 class DialogRegistry;
+struct Settings;
 
-void RegisterDialogs(DialogRegistry& registry);
+// settings must outlive the registry: dialogs read them when they open.
+void RegisterDialogs(DialogRegistry& registry, const Settings& settings);
 
 }  // namespace tabrix

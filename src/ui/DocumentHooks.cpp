@@ -1,10 +1,72 @@
 #include "ui/DocumentHooks.h"
 
+#include <QObject>
+
+#include <memory>
+
+#include "app/AppContext.h"
+#include "app/TabrixApp.h"
+#include "document/OpenCommand.h"
+#include "document/TabrixDoc.h"
+#include "ui/MainFrame.h"
+#include "ui/OpenFileDlg.h"
+#include "ui/PlainDocumentView.h"
+#include "ui/QtUserInterface.h"
+
 namespace tabrix {
 
-// No documents yet: without an open hook, files named on the command line,
-// dropped or chosen from the recent-file list are not opened, and the file
-// commands stay disabled.
-void InstallDocumentLayer(CMainFrame& /*frame*/, CTabrixApp& /*app*/, QtUserInterface& /*ui*/) {}
+namespace {
+
+// Creates documents and shows each in a window of its own. Lives as long as
+// the main window, and with it the context every document reads.
+class DocumentLayer : public QObject {
+public:
+    DocumentLayer(CMainFrame& frame, CTabrixApp& app, QtUserInterface& ui)
+        : QObject(&frame),
+          m_frame(frame),
+          m_context{app.settings(), ui, app.programDir(), app.startupDir()} {}
+
+    // A file named on the command line, dropped, chosen from the recent list
+    // or by the open command.
+    bool open(const std::string& path) {
+        auto doc = std::make_unique<CTabrixDoc>(m_context);
+        if (!doc->OnOpenDocument(path)) return false;
+        show(std::move(doc));
+        return true;
+    }
+
+    // "開く...": a file and its character set; EUC files open through a copy.
+    void openCommand() {
+        std::string chosen;
+        OpenFormat format = OpenFormat::Sjis;
+        if (!ChooseFileToOpen(&m_frame, m_context.ui, m_context.settings.DefDir, chosen, format)) return;
+        std::string path;
+        if (FileToOpen(m_context.ui, chosen, format, path)) m_frame.openFile(path);
+    }
+
+    // "新規作成(&N)".
+    void newDocument() {
+        auto doc = std::make_unique<CTabrixDoc>(m_context);
+        if (doc->OnNewDocument()) show(std::move(doc));
+    }
+
+private:
+    void show(std::unique_ptr<CTabrixDoc> doc) {
+        auto* view = new PlainDocumentView(std::move(doc));
+        m_frame.addDocumentWindow(view, view);
+    }
+
+    CMainFrame& m_frame;
+    AppContext m_context;
+};
+
+}  // namespace
+
+void InstallDocumentLayer(CMainFrame& frame, CTabrixApp& app, QtUserInterface& ui) {
+    auto* layer = new DocumentLayer(frame, app, ui);
+    frame.setOpenFileHook([layer](const std::string& path) { return layer->open(path); });
+    frame.setCommandHandler(CommandId::FileOpen, {[layer] { layer->openCommand(); }, {}, {}});
+    frame.setCommandHandler(CommandId::FileNew, {[layer] { layer->newDocument(); }, {}, {}});
+}
 
 }  // namespace tabrix

@@ -17,8 +17,6 @@ namespace tabrix {
 
 namespace {
 
-constexpr char kOpenFilter[] = "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|全てのﾌｧｲﾙ(*.*)|*.*||";
-
 QDialogButtonBox* OkCancel(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
@@ -37,14 +35,15 @@ bool StoreOther(const DelimiterGroup& group, std::string& other, IUserInterface&
 
 }  // namespace
 
-CFileOpenDlg::CFileOpenDlg(FileOpenPlaceholder& model, QWidget* parent)
+CFileOpenDlg::CFileOpenDlg(CFileOpen& model, const std::string& defDir, QWidget* parent)
     : ModelDialog(model, parent),
       m_model(model),
+      m_defDir(defDir),
       m_fileName(new QLineEdit(this)),
       m_delimiter(new DelimiterGroup(ToQ("区切り文字（１行目データで自動判別）"), this)),
       m_titleLine(new QCheckBox(ToQ("１行目を見出し行とする"), this)),
       m_quoted(new QCheckBox(ToQ("ﾌｧｲﾙ上はﾀﾞﾌﾞﾙｺｰﾃｰｼｮﾝで囲まれている"), this)) {
-    setWindowTitle(ToQ("ファイル読み込み種別"));
+    setWindowTitle(ToQ(CFileOpen::kCaption));
     m_fileName->setObjectName(QStringLiteral("fileName"));
     m_fileName->setReadOnly(true);
     m_fileName->setMinimumWidth(320);
@@ -65,45 +64,42 @@ CFileOpenDlg::CFileOpenDlg(FileOpenPlaceholder& model, QWidget* parent)
 }
 
 void CFileOpenDlg::loadFromModel() {
-    m_fileName->setText(ToQ(m_model.fileName));
-    m_delimiter->setChoice(m_model.delimiter, m_model.otherDelimiter);
-    m_titleLine->setChecked(m_model.titleLine);
-    m_quoted->setChecked(m_model.quoted);
+    m_fileName->setText(ToQ(m_model.m_strFileName));
+    m_delimiter->setChoice(m_model.m_nDelim, m_model.m_strOther);
+    m_titleLine->setChecked(m_model.m_bTitleLine);
+    m_quoted->setChecked(m_model.m_bQuote);
 }
 
 void CFileOpenDlg::browse() {
-    FileDialogRequest request;
-    request.title = "ファイル選択";
-    request.filter = kOpenFilter;
-    request.initialDir = m_model.defDir;
-    if (!userInterface().getOpenFileName(request)) return;
-    m_model.titleLine = m_titleLine->isChecked();
-    m_model.quoted = m_quoted->isChecked();
-    m_model.chooseFile(request.fileName);
-    loadFromModel();
+    // What the user set survives a detection that cannot read the file.
+    m_model.m_nDelim = m_delimiter->choice();
+    m_model.m_strOther = FromQLossy(m_delimiter->otherText());
+    m_model.m_bTitleLine = m_titleLine->isChecked();
+    m_model.m_bQuote = m_quoted->isChecked();
+    if (m_model.browse(userInterface(), m_defDir)) loadFromModel();
 }
 
 bool CFileOpenDlg::storeToModel() {
-    m_model.delimiter = m_delimiter->choice();
-    m_model.titleLine = m_titleLine->isChecked();
-    m_model.quoted = m_quoted->isChecked();
-    return StoreOther(*m_delimiter, m_model.otherDelimiter, userInterface());
+    m_model.m_nDelim = m_delimiter->choice();
+    m_model.m_bTitleLine = m_titleLine->isChecked();
+    m_model.m_bQuote = m_quoted->isChecked();
+    return StoreOther(*m_delimiter, m_model.m_strOther, userInterface());
 }
 
-CNewFileDlg::CNewFileDlg(NewFilePlaceholder& model, QWidget* parent)
+CNewFileDlg::CNewFileDlg(CNewFile& model, QWidget* parent)
     : ModelDialog(model, parent),
       m_model(model),
       m_rows(new QSpinBox(this)),
       m_columns(new QSpinBox(this)),
       m_delimiter(new DelimiterGroup(ToQ("区切り文字"), this)) {
-    setWindowTitle(ToQ("新規作成オプション設定"));
+    setWindowTitle(ToQ(CNewFile::kCaption));
     m_rows->setObjectName(QStringLiteral("rows"));
-    m_rows->setRange(1, 65535);
-    m_rows->setValue(model.rows);
+    m_rows->setRange(1, CNewFile::kMaxRows);
+    m_rows->setValue(model.m_nRows);
     m_columns->setObjectName(QStringLiteral("columns"));
-    m_columns->setRange(1, 256);
-    m_columns->setValue(model.columns);
-    m_delimiter->setChoice(model.delimiter, model.otherDelimiter);
+    m_columns->setRange(1, CNewFile::kMaxCols);
+    m_columns->setValue(model.m_nCols);
+    m_delimiter->setChoice(model.m_nDelim, model.m_strOther);
     auto* form = new QFormLayout;
     form->addRow(ToQ("初期 行数"), m_rows);
     form->addRow(ToQ("初期 列数"), m_columns);
@@ -114,10 +110,10 @@ CNewFileDlg::CNewFileDlg(NewFilePlaceholder& model, QWidget* parent)
 }
 
 bool CNewFileDlg::storeToModel() {
-    m_model.rows = m_rows->value();
-    m_model.columns = m_columns->value();
-    m_model.delimiter = m_delimiter->choice();
-    return StoreOther(*m_delimiter, m_model.otherDelimiter, userInterface());
+    m_model.m_nRows = m_rows->value();
+    m_model.m_nCols = m_columns->value();
+    m_model.m_nDelim = m_delimiter->choice();
+    return StoreOther(*m_delimiter, m_model.m_strOther, userInterface());
 }
 
 }  // namespace tabrix

@@ -1,10 +1,12 @@
 // The file-read dialog "ファイル読み込み種別" and the new-file dialog
-// "新規作成オプション設定". They bind to the placeholder models until the
-// document layer brings the real ones.
+// "新規作成オプション設定", bound to the document's CFileOpen and CNewFile.
 #pragma once
 
+#include <string>
+
+#include "document/FileOpenDlg.h"
+#include "document/NewFileDlg.h"
 #include "ui/ModelDialog.h"
-#include "ui/PlaceholderModels.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -17,7 +19,8 @@ class DelimiterGroup;
 class CFileOpenDlg : public ModelDialog {
     Q_OBJECT
 public:
-    CFileOpenDlg(FileOpenPlaceholder& model, QWidget* parent);
+    // "参照" starts in defDir (the DefDir setting), read when it is pressed.
+    CFileOpenDlg(CFileOpen& model, const std::string& defDir, QWidget* parent);
 
 protected:
     bool storeToModel() override;
@@ -26,7 +29,8 @@ private:
     void browse();
     void loadFromModel();
 
-    FileOpenPlaceholder& m_model;
+    CFileOpen& m_model;
+    const std::string& m_defDir;
     QLineEdit* m_fileName;
     DelimiterGroup* m_delimiter;
     QCheckBox* m_titleLine;
@@ -36,13 +40,13 @@ private:
 class CNewFileDlg : public ModelDialog {
     Q_OBJECT
 public:
-    CNewFileDlg(NewFilePlaceholder& model, QWidget* parent);
+    CNewFileDlg(CNewFile& model, QWidget* parent);
 
 protected:
     bool storeToModel() override;
 
 private:
-    NewFilePlaceholder& m_model;
+    CNewFile& m_model;
     QSpinBox* m_rows;
     QSpinBox* m_columns;
     DelimiterGroup* m_delimiter;

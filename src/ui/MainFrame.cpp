@@ -59,7 +59,12 @@ CMainFrame::CMainFrame(CTabrixApp& app, QtUserInterface& ui, QWidget* parent)
     refreshFromActive();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // Document windows still open are hidden while the frame is half
+    // destroyed; their activation must not call back into it.
+    m_mdi->disconnect(this);
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) window->disconnect(this);
+}
 
 void CMainFrame::setCommandHandler(CommandId id, CommandHandler handler) {
     m_handlers[id] = std::move(handler);

@@ -87,8 +87,8 @@ void QtUserInterface::endWaitCursor() { QApplication::restoreOverrideCursor(); }
 bool QtUserInterface::getOpenFileName(FileDialogRequest& request) { return runFileDialog(request, false); }
 bool QtUserInterface::getSaveFileName(FileDialogRequest& request) { return runFileDialog(request, true); }
 
-bool QtUserInterface::runFileDialog(FileDialogRequest& request, bool save) {
-    QFileDialog dialog(m_parent, ToQ(request.title));
+void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save) {
+    dialog.setWindowTitle(ToQ(request.title));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -102,15 +102,19 @@ bool QtUserInterface::runFileDialog(FileDialogRequest& request, bool save) {
     auto toQPath = [](const std::string& cp932) { return QString::fromStdString(ToFsPath(cp932).string()); };
     dialog.setDirectory(request.initialDir.empty() ? QDir::currentPath() : toQPath(request.initialDir));
     if (!request.fileName.empty()) dialog.selectFile(toQPath(request.fileName));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+}
+
+bool ReadFileDialog(const QFileDialog& dialog, FileDialogRequest& request, IUserInterface& ui) {
+    if (dialog.selectedFiles().isEmpty()) return false;
     QString bad;
     std::string chosen;
     if (!FromQ(dialog.selectedFiles().first(), chosen, &bad)) {
-        messageBox(UnencodableMessage(bad), MsgIcon::Stop);
+        ui.messageBox(UnencodableMessage(bad), MsgIcon::Stop);
         return false;
     }
     request.fileName = chosen;
     // With the details hidden, the dialog names the filter by its description alone.
+    const QStringList filters = dialog.nameFilters();
     const QString selected = dialog.selectedNameFilter();
     request.filterIndex = 0;
     for (qsizetype i = 0; i < filters.size(); ++i)
@@ -119,6 +123,12 @@ bool QtUserInterface::runFileDialog(FileDialogRequest& request, bool save) {
             break;
         }
     return true;
+}
+
+bool QtUserInterface::runFileDialog(FileDialogRequest& request, bool save) {
+    QFileDialog dialog(m_parent);
+    PrepareFileDialog(dialog, request, save);
+    return dialog.exec() == QDialog::Accepted && ReadFileDialog(dialog, request, *this);
 }
 
 bool QtUserInterface::runModal(CDialogModel& model) {

@@ -3,6 +3,7 @@
 // type of their model in a registry that each dialog adds itself to.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,7 @@
 #include "app/UserInterface.h"
 
 class QDialog;
+class QFileDialog;
 class QWidget;
 
 namespace tabrix {
@@ -43,6 +45,13 @@ QStringList ToQtNameFilters(std::string_view filter);
 // The message for a typed or chosen text holding a character code page 932 cannot hold.
 std::string UnencodableMessage(const QString& badChar);
 
+// Sets a file dialog up from a request: title, filters and the one in use,
+// folder, proposed name and the prompt before overwriting.
+void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save);
+// After the dialog was accepted: the chosen path and filter into the request.
+// False (after telling the user) when the path has no code page 932 form.
+bool ReadFileDialog(const QFileDialog& dialog, FileDialogRequest& request, IUserInterface& ui);
+
 class QtUserInterface : public IUserInterface {
 public:
     explicit QtUserInterface(QWidget* parentWidget = nullptr);
@@ -65,7 +74,8 @@ private:
 
     QWidget* m_parent;
     DialogRegistry m_dialogs;
-    CProgDlg* m_progress = nullptr;
+    // Owned by the parent widget when there is one, which may go first.
+    QPointer<CProgDlg> m_progress;
 };
 
 }  // namespace tabrix

@@ -8,12 +8,7 @@ namespace tabrix {
 namespace {
 
 using test::DocFixture;
-
-std::vector<std::string> Rows(const CTabrixDoc& doc) {
-    std::vector<std::string> out;
-    for (std::size_t i = 0; i < doc.lines().size(); ++i) out.emplace_back(doc.lines()[i]);
-    return out;
-}
+using test::Rows;
 
 TEST(DocLoad, UnevenLinesAreAlignedAfterANotice) {
     DocFixture f;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/AppContext.h"
 #include "document/TabrixDoc.h"
@@ -20,6 +21,13 @@ public:
     bool modified = false;
     int endEdits = 0;
 };
+
+// The row strings of the document's store, in order.
+inline std::vector<std::string> Rows(const CTabrixDoc& doc) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < doc.lines().size(); ++i) out.emplace_back(doc.lines()[i]);
+    return out;
+}
 
 struct DocFixture {
     Settings settings;

@@ -96,7 +96,7 @@ private slots:
 
     void okAppliesThroughTheRegistry() {
         QtUserInterface ui;
-        RegisterDialogs(ui.dialogs());
+        RegisterDialogs(ui.dialogs(), m_settings);
         COption model(m_settings);
         QTimer::singleShot(0, [this] {
             QWidget* dialog = QApplication::activeModalWidget();

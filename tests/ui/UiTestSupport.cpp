@@ -45,6 +45,45 @@ QStringList MenuCaptions(const QMenuBar& bar) {
     return captions;
 }
 
+ModalScript::ModalScript() { connect(&m_timer, &QTimer::timeout, this, &ModalScript::poll); }
+
+bool ModalScript::run(const std::function<void()>& command) {
+    m_timer.start(5);
+    command();
+    m_timer.stop();
+    return m_steps.empty() && m_failures.isEmpty();
+}
+
+void ModalScript::poll() {
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window || !window->isVisible() || window == m_handled) return;
+    m_handled = window;
+    if (m_aborted || m_steps.empty()) {
+        m_failures << QStringLiteral("no step for ") + QString::fromLatin1(window->metaObject()->className()) +
+                          QLatin1Char(' ') + window->windowTitle();
+        m_aborted = true;
+        QMetaObject::invokeMethod(window, "reject", Qt::QueuedConnection);
+        return;
+    }
+    Step step = std::move(m_steps.front());
+    m_steps.pop_front();
+    // Outside the timer's slot: the step may open windows of its own.
+    QPointer<QWidget> target(window);
+    QMetaObject::invokeMethod(
+        this,
+        [this, step = std::move(step), target] {
+            if (!target) return;
+            step(target);
+            if (QTest::currentTestFailed() && !m_aborted) {
+                m_failures << QStringLiteral("a check failed on ") + target->windowTitle();
+                m_aborted = true;
+                m_steps.clear();
+                if (target && target->isVisible()) QMetaObject::invokeMethod(target, "reject", Qt::QueuedConnection);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 bool StubDocument::commandState(CommandId id, CommandState& state) const {
     if (std::find(m_enabled.begin(), m_enabled.end(), id) == m_enabled.end()) return false;
     state.enabled = true;

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <QStringList>
+#include <QTimer>
 #include <QtTest>
 
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +55,43 @@ public:
     bool m_mayClose = true;
     std::vector<CommandId> m_enabled;  // commands it enables
     std::vector<CommandId> m_ran;
+};
+
+// Answers the modal windows a command opens, one step per window, in the
+// order they appear, while run() runs the command. Each step runs from the event loop, so it may accept a
+// dialog that opens further windows. A window nobody expects, or a step that
+// finds the wrong window or fails a check, is rejected so that the command
+// ends; done() then reports false and failures() says why.
+class ModalScript : public QObject {
+public:
+    using Step = std::function<void(QWidget*)>;
+
+    ModalScript();
+
+    // A step for the next window, which must be a W.
+    template <typename W>
+    ModalScript& on(std::function<void(W*)> act) {
+        m_steps.push_back([act](QWidget* window) {
+            auto* typed = qobject_cast<W*>(window);
+            if (!typed) QFAIL(qPrintable(QStringLiteral("unexpected window ") +
+                                         QString::fromLatin1(window->metaObject()->className())));
+            act(typed);
+        });
+        return *this;
+    }
+
+    // Runs the command; true when every step ran and every check passed.
+    bool run(const std::function<void()>& command);
+    QString failures() const { return m_failures.join(QStringLiteral("; ")); }
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    std::deque<Step> m_steps;
+    QPointer<QWidget> m_handled;
+    QStringList m_failures;
+    bool m_aborted = false;
 };
 
 }  // namespace tabrix::test
