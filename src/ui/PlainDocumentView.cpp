@@ -5,22 +5,11 @@
 #include <algorithm>
 #include <vector>
 
+#include "text/NumberText.h"
 #include "text/Record.h"
 #include "ui/QtText.h"
 
 namespace tabrix {
-
-namespace {
-
-// Decimal text with thousands commas, as the status bar shows counts.
-std::string Grouped(std::size_t n) {
-    std::string digits = std::to_string(n);
-    for (std::ptrdiff_t at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), 1, ',');
-    return digits;
-}
-
-}  // namespace
 
 PlainDocumentView::PlainDocumentView(std::unique_ptr<CTabrixDoc> doc, QWidget* parent)
     : QTableWidget(parent), m_doc(std::move(doc)) {
@@ -71,8 +60,8 @@ void PlainDocumentView::showLines() {
 StatusPanes PlainDocumentView::statusPanes() const {
     StatusPanes panes;
     panes.changed = m_bChanged ? "変更" : "";
-    panes.size = Grouped(m_doc->lines().size()) + "行" +
-                 Grouped(static_cast<std::size_t>(std::max(0, m_doc->columnCount()))) + "列";
+    panes.size = FormatCount(static_cast<long long>(m_doc->lines().size())) + "行" +
+                 FormatCount(m_doc->columnCount()) + "列";
     panes.position = "  ";
     return panes;
 }
