@@ -34,8 +34,6 @@ bool CTabrixDoc::LoadLines() {
         return false;
     }
     ProgressScope progress(m_app.ui.progress(), "データ読込", reader.fileSize());
-    // A generous first guess at the line count saves most regrowth of the index.
-    cf.m_Lines.reserve(static_cast<std::size_t>(reader.fileSize() / 64) + 16);
 
     const std::vector<int> virtualCols = cf.VirtualColumns();
     const int inFileCols = cf.InFileColumnCount();

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstring>
 
 #include "document/DocumentHooks.h"
 #include "document/FileAccess.h"
@@ -8,26 +9,32 @@
 #include "text/Cp932.h"
 #include "text/Record.h"
 #include "text/Replace.h"
-#include "text/SjisChar.h"
 
 namespace tabrix {
 
 namespace {
 
-// A row string as a file record when nothing but the separator changes:
-// TABs that stand as characters of their own become the delimiter, and the
-// record is padded to the full width.
-void WritePlainRecord(std::string_view row, int width, char delimiter, std::string& out) {
-    out.assign(row);
+// A row string as a file record when nothing but the separator changes: every
+// TAB becomes the delimiter (no trail byte lies below 0x40, so each TAB byte is
+// a separator), and the record is padded to the full width. Written straight
+// into the file buffer: this is the path of every save of a plain file.
+void WritePlainRecord(std::string_view row, int width, char delimiter, CFileWriter& writer) {
+    const std::size_t padding = width > 1 ? static_cast<std::size_t>(width - 1) : 0;
+    char* const start = writer.space(row.size() + padding + 2);
+    std::memcpy(start, row.data(), row.size());
+    char* end = start + row.size();
     // An empty row counts as one empty field here: it still needs width-1 separators.
     int fields = 1;
-    for (std::size_t p = 0; p < out.size(); p = NextChar(out, p)) {
-        if (out[p] == kTab) {
-            out[p] = delimiter;
+    if (delimiter != kTab || width > 1) {
+        for (char* p = start; (p = static_cast<char*>(std::memchr(p, kTab, static_cast<std::size_t>(end - p)))); ++p) {
+            *p = delimiter;
             ++fields;
         }
     }
-    for (int i = fields; i < width; ++i) out += delimiter;
+    for (; fields < width; ++fields) *end++ = delimiter;
+    *end++ = '\r';
+    *end++ = '\n';
+    writer.advance(static_cast<std::size_t>(end - start));
 }
 
 }  // namespace
@@ -59,7 +66,7 @@ bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote)
     std::vector<std::string> fields;
     for (std::size_t i = 0; i < count; ++i) {
         if (plain) {
-            WritePlainRecord(cf.m_Lines[i], cf.m_nMaxCols, delimiter, record);
+            WritePlainRecord(cf.m_Lines[i], cf.m_nMaxCols, delimiter, writer);
         } else {
             row.assign(cf.m_Lines[i]);
             marksToSpaces(row);
@@ -78,9 +85,9 @@ bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote)
             if (quote)
                 for (auto& f : fields) f = QuoteField(f);
             JoinFields(fields, width, delimiter, record);
+            record += "\r\n";
+            writer.write(record);
         }
-        record += "\r\n";
-        writer.write(record);
         if ((i & 0xFFF) == 0) progress.setPos(static_cast<std::int64_t>(i));
     }
     if (!writer.commit()) {

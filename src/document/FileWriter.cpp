@@ -50,44 +50,57 @@ bool CFileWriter::open(const std::string& path) {
         mode &= ~mask;
     }
     ::fchmod(m_fd, mode);
-    m_buffer.reserve(kBufferSize);
+    m_buffer.resize(kBufferSize);
+    m_used = 0;
+    m_written = 0;
     return true;
 }
 
-void CFileWriter::write(std::string_view bytes) {
-    if (m_fd < 0 || m_error) return;
-    if (m_buffer.size() + bytes.size() > kBufferSize) {
-        if (!flushBuffer()) return;
-        if (bytes.size() > kBufferSize) {
-            m_buffer.assign(bytes.begin(), bytes.end());
-            flushBuffer();
-            return;
-        }
+char* CFileWriter::space(std::size_t n) {
+    if (m_used + n > m_buffer.size()) {
+        flushBuffer();
+        if (n > m_buffer.size()) m_buffer.resize(n);
     }
-    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
+    return m_buffer.data() + m_used;
+}
+
+void CFileWriter::write(std::string_view bytes) {
+    if (m_fd < 0) return;
+    char* at = space(bytes.size());
+    std::memcpy(at, bytes.data(), bytes.size());
+    advance(bytes.size());
 }
 
 bool CFileWriter::flushBuffer() {
+    if (m_fd < 0 || m_error) {
+        m_used = 0;  // nothing more reaches the file once a write failed
+        return false;
+    }
     const char* p = m_buffer.data();
-    std::size_t left = m_buffer.size();
+    std::size_t left = m_used;
     while (left > 0) {
         const ssize_t n = ::write(m_fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
             m_error = errno;
+            m_used = 0;
             return false;
         }
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    m_buffer.clear();
+    // Start writing this block to disk now, so that the flush at commit has
+    // little left to wait for.
+    ::sync_file_range(m_fd, m_written, static_cast<off_t>(m_used), SYNC_FILE_RANGE_WRITE);
+    m_written += static_cast<off_t>(m_used);
+    m_used = 0;
     return true;
 }
 
 bool CFileWriter::commit() {
     if (m_fd < 0) return false;
     if (!m_error) flushBuffer();
-    if (!m_error && ::fsync(m_fd) != 0) m_error = errno;
+    if (!m_error && ::fdatasync(m_fd) != 0) m_error = errno;
     if (::close(m_fd) != 0 && !m_error) m_error = errno;
     m_fd = -1;
     if (!m_error && ::rename(m_temp.c_str(), m_target.c_str()) != 0) m_error = errno;
@@ -105,7 +118,7 @@ void CFileWriter::discard() {
     m_fd = -1;
     if (!m_temp.empty()) ::unlink(m_temp.c_str());
     m_temp.clear();
-    m_buffer.clear();
+    m_used = 0;
 }
 
 }  // namespace tabrix

@@ -4,6 +4,8 @@
 // kept. Without commit() (or when it fails) the temporary file is removed.
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +23,9 @@ public:
     // temporary file cannot be created.
     bool open(const std::string& path);
     void write(std::string_view bytes);
+    // Room for n more bytes: write them at the pointer, then advance(n).
+    char* space(std::size_t n);
+    void advance(std::size_t n) { m_used += n; }
     // Flushes, syncs and renames over the target. False with error() set.
     bool commit();
     int error() const { return m_error; }
@@ -32,8 +37,10 @@ private:
     std::string m_target;
     std::string m_temp;
     int m_fd = -1;
+    off_t m_written = 0;
     int m_error = 0;
     std::vector<char> m_buffer;
+    std::size_t m_used = 0;
 };
 
 }  // namespace tabrix

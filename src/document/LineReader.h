@@ -14,7 +14,7 @@ namespace tabrix {
 
 class CLineReader {
 public:
-    explicit CLineReader(std::size_t blockSize = 8u << 20) : m_blockSize(blockSize) {}
+    explicit CLineReader(std::size_t blockSize = 1u << 20) : m_blockSize(blockSize) {}
     ~CLineReader();
     CLineReader(const CLineReader&) = delete;
     CLineReader& operator=(const CLineReader&) = delete;

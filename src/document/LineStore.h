@@ -35,8 +35,10 @@ public:
     void erase(std::size_t pos, std::size_t count = 1);
     void clear();
     void reserve(std::size_t lines) { m_refs.reserve(lines); }
-    // Gives back spare capacity of the line index.
-    void shrink_to_fit() { m_refs.shrink_to_fit(); }
+    // Gives back spare capacity of the line index when it is worth a copy.
+    void shrink_to_fit() {
+        if (m_refs.capacity() > m_refs.size() + m_refs.size() / 4) m_refs.shrink_to_fit();
+    }
     // Copies the live rows into fresh chunks when replaced rows left much garbage.
     void compact();
 

@@ -1,5 +1,7 @@
 #include "text/Record.h"
 
+#include <cstring>
+
 #include "text/SjisChar.h"
 #include "text/ValueEdit.h"
 
@@ -7,9 +9,11 @@ namespace tabrix {
 
 int RowFieldCount(std::string_view row) {
     if (row.empty()) return 0;
+    // No trail byte lies below 0x40, so every TAB byte is a field boundary.
     int count = 1;
-    for (std::size_t p = 0; p < row.size(); p = NextChar(row, p))
-        if (row[p] == kTab) ++count;
+    for (const char* p = row.data(), *end = p + row.size();
+         (p = static_cast<const char*>(std::memchr(p, kTab, static_cast<std::size_t>(end - p)))); ++p)
+        ++count;
     return count;
 }
 
@@ -17,25 +21,19 @@ bool SplitFields(std::string_view row, std::vector<std::string>& fields, int wid
     if (width < 0) return false;
     fields.resize(static_cast<std::size_t>(width));
     std::size_t index = 0;
-    std::size_t start = 0;
-    std::size_t pos = 0;
-    const std::size_t n = row.size();
-    if (n == 0) {
-        for (auto& f : fields) f.clear();
-        return true;
-    }
-    while (true) {
-        if (pos >= n || row[pos] == kTab) {
+    if (!row.empty()) {
+        const char* p = row.data();
+        const char* const end = p + row.size();
+        while (true) {
+            const char* tab = static_cast<const char*>(std::memchr(p, kTab, static_cast<std::size_t>(end - p)));
             if (index >= fields.size()) {
                 fields.clear();
                 return false;
             }
-            fields[index++].assign(row.data() + start, pos - start);
-            if (pos >= n) break;
-            start = ++pos;
-            continue;
+            fields[index++].assign(p, static_cast<std::size_t>((tab ? tab : end) - p));
+            if (!tab) break;
+            p = tab + 1;
         }
-        pos = NextChar(row, pos);
     }
     for (; index < fields.size(); ++index) fields[index].clear();
     return true;

@@ -1,0 +1,48 @@
+// What the document benchmarks share: a silent user interface and the path
+// of the order file (generated on first use when it is missing).
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "OrdersData.h"
+#include "app/UserInterface.h"
+
+namespace tabrix::bench {
+
+class SilentUi : public IUserInterface {
+public:
+    MsgResult messageBox(std::string_view, MsgIcon, MsgButtons buttons) override {
+        return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
+    }
+    void beep() override {}
+    IProgress& progress() override { return m_progress; }
+    void beginWaitCursor() override {}
+    void endWaitCursor() override {}
+    bool getOpenFileName(FileDialogRequest&) override { return false; }
+    bool getSaveFileName(FileDialogRequest&) override { return false; }
+    bool runModal(CDialogModel&) override { return false; }
+
+private:
+    NullProgress m_progress;
+};
+
+// $TABRIX_BENCH_DATA, else bench/data/orders.csv, else a generated file of
+// 100,000 lines in the temporary folder.
+inline std::string OrdersPath() {
+    const char* env = std::getenv("TABRIX_BENCH_DATA");
+    std::string path = env && *env ? env : "bench/data/orders.csv";
+    if (std::filesystem::exists(path)) return path;
+    path = (std::filesystem::temp_directory_path() / "tabrix-bench-orders.csv").string();
+    if (!std::filesystem::exists(path)) {
+        std::ofstream out(path, std::ios::binary);
+        out << GenerateOrders(100000);
+    }
+    std::fprintf(stderr, "data: bench/data/orders.csv not found, using %s\n", path.c_str());
+    return path;
+}
+
+}  // namespace tabrix::bench
