@@ -1,0 +1,126 @@
+#include "view/GridOps.h"
+
+#include <algorithm>
+
+#include "text/SjisChar.h"
+
+namespace tabrix {
+
+std::string FormatGridCopy(const IGridCtrl& grid) {
+    const GridRange range = grid.selectedRange();
+    std::string text;
+    if (!range.isValid()) return text;
+    bool firstRow = true;
+    for (int row = range.minRow; row <= range.maxRow; ++row) {
+        if (grid.rowHeight(row) == 0) continue;
+        if (!firstRow) text += "\r\n";
+        firstRow = false;
+        bool firstCol = true;
+        for (int col = range.minCol; col <= range.maxCol; ++col) {
+            if (grid.columnWidth(col) == 0) continue;
+            if (!firstCol) text += '\t';
+            firstCol = false;
+            if (grid.isCellSelected(row, col)) text += grid.itemText(row, col);
+        }
+    }
+    return text;
+}
+
+int CompareSjis(std::string_view a, std::string_view b) {
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        const std::size_t ni = NextChar(a, i);
+        const std::size_t nj = NextChar(b, j);
+        unsigned ca = static_cast<unsigned char>(a[i]);
+        unsigned cb = static_cast<unsigned char>(b[j]);
+        if (ni - i == 2) ca = ca << 8 | static_cast<unsigned char>(a[i + 1]);
+        if (nj - j == 2) cb = cb << 8 | static_cast<unsigned char>(b[j + 1]);
+        if (ca != cb) return ca < cb ? -1 : 1;
+        i = ni;
+        j = nj;
+    }
+    if (i < a.size()) return 1;
+    if (j < b.size()) return -1;
+    return 0;
+}
+
+std::vector<int> SortedRowOrder(const IGridCtrl& grid, int col, bool descending) {
+    std::vector<int> rows;
+    std::vector<std::string> keys(static_cast<std::size_t>(std::max(0, grid.rowCount())));
+    for (int row = grid.fixedRowCount(); row < grid.rowCount(); ++row) {
+        rows.push_back(row);
+        keys[static_cast<std::size_t>(row)] = grid.itemText(row, col);
+    }
+    std::stable_sort(rows.begin(), rows.end(), [&](int x, int y) {
+        const int c = CompareSjis(keys[static_cast<std::size_t>(x)], keys[static_cast<std::size_t>(y)]);
+        return descending ? c > 0 : c < 0;
+    });
+    return rows;
+}
+
+namespace {
+
+// Writes text into one data cell as an edit would; true when it was stored.
+bool EditCell(IGridCtrl& grid, IGridNotify& notify, int row, int col, const std::string& text) {
+    if (row < grid.fixedRowCount() || col < grid.fixedColumnCount()) return false;
+    if (row >= grid.rowCount() || col >= grid.columnCount()) return false;
+    if (grid.isCellReadOnly(row, col)) return false;
+    const std::string before = grid.itemText(row, col);
+    if (!notify.onBeginEdit(row, col)) return false;
+    if (!notify.onEndEdit(row, col, text)) {
+        grid.setItemText(row, col, before);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void CutSelectedCells(IGridCtrl& grid, IGridNotify& notify) {
+    const GridRange range = grid.selectedRange();
+    if (!range.isValid()) return;
+    for (int row = range.minRow; row <= range.maxRow; ++row)
+        for (int col = range.minCol; col <= range.maxCol; ++col)
+            if (grid.isCellSelected(row, col)) EditCell(grid, notify, row, col, std::string());
+}
+
+void PasteIntoCells(IGridCtrl& grid, IGridNotify& notify, std::string_view text) {
+    int top = -1;
+    int left = -1;
+    const GridRange range = grid.selectedRange();
+    if (range.isValid()) {
+        top = range.minRow;
+        left = range.minCol;
+    } else if (!grid.focusCell(top, left)) {
+        return;
+    }
+    // A trailing line end does not start another row.
+    if (text.size() >= 2 && text.substr(text.size() - 2) == "\r\n")
+        text.remove_suffix(2);
+    else if (!text.empty() && text.back() == '\n')
+        text.remove_suffix(1);
+    int row = top;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        int col = left;
+        std::size_t cellStart = 0;
+        while (true) {
+            const std::size_t tab = line.find('\t', cellStart);
+            const std::string_view cell = line.substr(cellStart, tab == std::string_view::npos ? std::string_view::npos : tab - cellStart);
+            EditCell(grid, notify, row, col, std::string(cell));
+            if (tab == std::string_view::npos) break;
+            cellStart = tab + 1;
+            ++col;
+        }
+        ++row;
+        if (end == text.size()) break;
+        start = end + 1;
+    }
+}
+
+}  // namespace tabrix
