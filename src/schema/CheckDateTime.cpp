@@ -1,4 +1,6 @@
 // The checks of date and time columns.
+#include <utility>
+
 #include "schema/FieldText.h"
 #include "schema/ValidateSteps.h"
 #include "text/DecimalText.h"
