@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/EraSettings.h"
 #include "document/DocumentHooks.h"
 #include "document/FileAccess.h"
 #include "document/FileErrors.h"
@@ -58,6 +59,7 @@ bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote)
             if (col->isDateOrTime()) notationCols.push_back(col.get());
         }
     }
+    const EraTable eras = EraTableOf(m_app.settings);
     const bool marks = (m_bHanspDisp && !m_strHanspChar.empty()) || (m_bZenspDisp && !m_strZenspChar.empty());
     const bool plain = !marks && !quote && notationCols.empty() && virtualCols.empty();
 
@@ -74,7 +76,7 @@ bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote)
             SplitFields(row, fields, width);
             for (const CColCtrl* col : notationCols) {
                 if (col->m_nCol >= 1 && col->m_nCol <= width)
-                    ToFileNotation(fields[static_cast<std::size_t>(col->m_nCol - 1)], *col, m_app.settings);
+                    ToFileNotation(fields[static_cast<std::size_t>(col->m_nCol - 1)], *col, eras);
             }
             for (auto it = virtualCols.rbegin(); it != virtualCols.rend(); ++it) {
                 if (*it >= 1 && *it <= width) {

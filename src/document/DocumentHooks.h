@@ -5,17 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "text/Era.h"
+
 namespace tabrix {
 
 class CTabrixDoc;
 class CColCtrl;
-struct Settings;
 
 // Translates every line through the columns whose translation runs on load.
 void RunAutoTranslation(CTabrixDoc& doc);
 // Rewrites a date or time field from whatever notation it holds into the
 // column's file notation; other values stay as they are.
-void ToFileNotation(std::string& value, const CColCtrl& col, const Settings& settings);
+void ToFileNotation(std::string& value, const CColCtrl& col, const EraTable& eras);
 // Opens an .xls or .xlsx file as the document.
 bool OpenWorkbookDocument(CTabrixDoc& doc, const std::string& path);
 

@@ -1,5 +1,5 @@
 // Placeholders for the schema: control files are not read yet, so a control
-// file fails to open and nothing is translated or re-notated.
+// file fails to open and nothing is translated.
 #include "app/AppContext.h"
 #include "document/DocumentHooks.h"
 #include "document/TabrixDoc.h"
@@ -9,6 +9,5 @@ namespace tabrix {
 int CCtrlFile::LoadCtrlFile(AppContext&) { return 0; }
 int CCtrlFile::SaveCtrlFile(AppContext&) { return 0; }
 void RunAutoTranslation(CTabrixDoc&) {}
-void ToFileNotation(std::string&, const CColCtrl&, const Settings&) {}
 
 }  // namespace tabrix
