@@ -1,14 +1,12 @@
-// Placeholders for the schema: control files are not read yet, so a control
-// file fails to open and nothing is translated or re-notated.
+// Placeholders: control files are not written yet, and until the field
+// validation provides it, date and time fields are written as they are held.
 #include "app/AppContext.h"
+#include "document/CtrlFile.h"
 #include "document/DocumentHooks.h"
-#include "document/TabrixDoc.h"
 
 namespace tabrix {
 
-int CCtrlFile::LoadCtrlFile(AppContext&) { return 0; }
-int CCtrlFile::SaveCtrlFile(AppContext&) { return 0; }
-void RunAutoTranslation(CTabrixDoc&) {}
+int CCtrlFile::SaveCtrlFile(AppContext&, const Clock&) { return 0; }
 void ToFileNotation(std::string&, const CColCtrl&, const Settings&) {}
 
 }  // namespace tabrix
