@@ -1,12 +1,9 @@
-// Placeholders: control files are not written yet, and until the field
-// validation provides it, date and time fields are written as they are held.
-#include "app/AppContext.h"
-#include "document/CtrlFile.h"
+// Placeholder for the notation of date and time fields on saving: until the
+// field validation provides it, fields are written as they are held.
 #include "document/DocumentHooks.h"
 
 namespace tabrix {
 
-int CCtrlFile::SaveCtrlFile(AppContext&, const Clock&) { return 0; }
 void ToFileNotation(std::string&, const CColCtrl&, const Settings&) {}
 
 }  // namespace tabrix
