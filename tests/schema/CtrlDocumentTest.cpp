@@ -120,5 +120,18 @@ TEST(CtrlDocument, TheWorkDatabaseIsMadeInTheFoundFolderAndRemovedOnClose) {
     EXPECT_FALSE(std::filesystem::exists(f.dir / "Work/TEMP.DB"));
 }
 
+TEST(CtrlDocument, AChangedSchemaIsSavedWhenTheDocumentCloses) {
+    CtrlDoc f;
+    f.dir.write("D.CSV", "a,b\r\n");
+    CTabrixDoc doc(f.app);
+    ASSERT_TRUE(f.open(doc, "s.ctrl", "FILE=D.CSV\r\nOPENDLG=NOT\r\n[COL]\r\nTITLE=A\r\n[COL]\r\nTITLE=B\r\n"));
+    EXPECT_EQ(doc.m_CtrlFile.InsertColDef(2), 1);
+    EXPECT_TRUE(doc.OnCloseDocument());
+    EXPECT_EQ(f.ui.lastMessage(), "制御ファイルが変更されています。保存しますか？");
+    EXPECT_FALSE(doc.m_CtrlFile.m_bModified);
+    const std::string saved = ReadBytes(f.dir / "s.ctrl");
+    EXPECT_NE(saved.find("\r\n[COL]\r\nTITLE=Col.2\r\n"), std::string::npos) << saved;
+}
+
 }  // namespace
 }  // namespace tabrix
