@@ -254,13 +254,9 @@ void CCtrlFile::ResetSchema() {
 int CCtrlFile::LoadCtrlFile(AppContext& app) {
     ResetSchema();
     CLineReader lines;
-    if (!lines.open(m_strCtrlFile)) {
-        app.ui.messageBox(m_strCtrlFile + " ファイルがオープン出来ませんでした。", MsgIcon::Stop);
-        return 0;
-    }
     CtrlFileReader reader(*this, app.ui);
     bool ok = true;
-    const bool read = lines.forEachLine([&](char* line, std::size_t length) {
+    const bool read = lines.open(m_strCtrlFile) && lines.forEachLine([&](char* line, std::size_t length) {
         ok = reader.takeLine(std::string(line, length));
         return ok;
     });

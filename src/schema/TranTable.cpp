@@ -68,13 +68,8 @@ int LoadTranTable(CTranCtrl& tran, AppContext& app) {
     ClearTranTable(tran);
     const std::string path = ResolveDataPath(tran.m_strFile, DataFolder(app));
     CLineReader reader;
-    if (!reader.open(path)) {
-        tran.m_strMsg = tran.m_strFile + " ファイルのＯＰＥＮが出来ませんでした。";
-        app.ui.messageBox(tran.m_strMsg, MsgIcon::Stop);
-        return 0;
-    }
     std::size_t fewestFields = kNoRecordYet;
-    const bool read = reader.forEachLine([&](char* line, std::size_t length) {
+    const bool read = reader.open(path) && reader.forEachLine([&](char* line, std::size_t length) {
         if (length == 0) return true;
         tran.m_Table.push_back(SplitRecord(std::string_view(line, length), tran.m_cDelim));
         fewestFields = std::min(fewestFields, tran.m_Table.back().size());
