@@ -7,7 +7,7 @@ namespace tabrix {
 
 int RunInfo(const CliOptions& options) {
     if (options.files.size() != 1) {
-        PrintError("usage: tabrix-cli info FILE [--delim csv|tab|space|C] [--quote] [--title] [--set NAME=VALUE]...");
+        PrintError("usage: tabrix-cli info FILE [--delim csv|tab|space|C] [--quote] [--title] [--defdir DIR] [--set NAME=VALUE]...");
         return kExitFailure;
     }
     CliSession session(options);

@@ -11,10 +11,12 @@
 #include "document/ClientDB.h"
 #include "document/LineStore.h"
 #include "schema/ColCtrl.h"
+#include "text/Clock.h"
 
 namespace tabrix {
 
 struct AppContext;
+class CKeyCache;
 
 enum class OpenDlgMode { View = 0, Not = 1, Option = 2 };
 enum class ImeMode { None = 0, Normal = 1, Detail = 2 };
@@ -54,11 +56,29 @@ public:
     std::vector<std::unique_ptr<CColCtrl>> m_Cols;
 
     // Reads the control file at m_strCtrlFile into the schema; 1 on success,
-    // 0 after the error was shown.
+    // 0 after the error was shown (the schema is then empty).
     int LoadCtrlFile(AppContext& app);
-    // Writes the schema, asking for a path first when none is set; 1 when written.
-    int SaveCtrlFile(AppContext& app);
+    // Writes the schema, asking for a path first when none is set; 1 when
+    // written, 0 when cancelled or after the failure was shown.
+    int SaveCtrlFile(AppContext& app, const Clock& clock = SystemClock());
+    // Back to no schema: [FILE] settings at their defaults, no columns.
+    void ResetSchema();
     CColCtrl* FindCol(int col) const;
+
+    // Keeping the column records in step with the data's columns. Without a
+    // schema they only adjust the column count.
+    // A column was inserted at 1-based position; 1 when a record was added.
+    int InsertColDef(int position);
+    // The column at 1-based position was deleted; 1 when a record was removed.
+    int DeleteColDef(int position);
+    // The columns now stand in the order of the given column numbers; false
+    // (nothing changed) unless the list names every column exactly once.
+    bool ReorderColDefs(const std::vector<int>& order);
+
+    // 1 when the key of the row (given back in key) is the key of another
+    // line too. The cache is built on first use and reused until emptied;
+    // with no key columns the result is 0.
+    int CheckKeyDup(std::size_t row, CKeyCache& cache, std::string& key);
 
     // Column numbers (ascending) of the virtual columns, and the count of
     // columns that are fields of the data file. Both empty without a schema.

@@ -10,6 +10,7 @@
 #include "document/FileOpenDlg.h"
 #include "document/MemoryCheck.h"
 #include "document/NewFileDlg.h"
+#include "document/PathMatch.h"
 #include "document/DocumentHooks.h"
 #include "text/Cp932.h"
 #include "text/Replace.h"
@@ -110,7 +111,7 @@ bool CTabrixDoc::OnOpenDocument(const std::string& path) {
             return false;
         }
         m_bTitleLine = cf.m_bHeadTitle;
-        setDataFileName(cf.m_strDataFile);
+        setDataFileName(ResolveDataPath(cf.m_strDataFile, DataFolder(m_app)));
     }
 
     if (!chooseDataFile()) return false;
@@ -154,12 +155,17 @@ bool CTabrixDoc::OnOpenDocument(const std::string& path) {
     return true;
 }
 
+std::string CTabrixDoc::workDatabasePath() const {
+    return ResolveNewFilePath(m_CtrlFile.m_strMdb, DataFolder(m_app));
+}
+
 void CTabrixDoc::createWorkDatabase() {
     CCtrlFile& cf = m_CtrlFile;
     if (cf.m_strMdb.empty()) return;
+    const std::string path = workDatabasePath();
     std::error_code ec;
-    std::filesystem::remove(ToFsPath(cf.m_strMdb), ec);
-    cf.m_Db.Create(cf.m_strMdb);  // a failure leaves the document without it, silently
+    std::filesystem::remove(ToFsPath(path), ec);
+    cf.m_Db.Create(path);  // a failure leaves the document without it, silently
 }
 
 bool CTabrixDoc::OnNewDocument() {
@@ -203,7 +209,7 @@ bool CTabrixDoc::OnCloseDocument() {
     cf.m_Lines.clear();
     if (!cf.m_strMdb.empty()) {
         cf.m_Db.Close();
-        const std::string name = cf.m_Db.Name().empty() ? cf.m_strMdb : cf.m_Db.Name();
+        const std::string name = cf.m_Db.Name().empty() ? workDatabasePath() : cf.m_Db.Name();
         cf.m_Db.Forget();
         std::error_code ec;
         std::filesystem::remove(ToFsPath(name), ec);

@@ -82,6 +82,8 @@ public:
 private:
     bool chooseDataFile();
     void createWorkDatabase();
+    // MDB= with its folder found as the control file's names are.
+    std::string workDatabasePath() const;
 
     AppContext& m_app;
     std::string m_strTitle;

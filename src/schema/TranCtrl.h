@@ -3,6 +3,7 @@
 // the key's line go into other columns of the row.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -21,9 +22,11 @@ public:
     std::vector<int> m_TranCols;  // TRAN_COL=, 1-based schema columns receiving the names
 
     // The loaded table: records in file order, each the list of its fields,
-    // and the index from a key to its first record.
+    // and the index from a key to its first record. The index belongs to the
+    // key position it was built for (m_nIndexKeyPos).
     std::vector<std::vector<std::string>> m_Table;
     std::unordered_map<std::string, std::size_t> m_Index;
+    int m_nIndexKeyPos = 0;
 };
 
 }  // namespace tabrix

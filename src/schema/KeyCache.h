@@ -1,0 +1,40 @@
+// The record keys of a data check run: one key per line of the line store
+// and how often each key occurs, built once and reused for every row.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tabrix {
+
+class CCtrlFile;
+
+class CKeyCache {
+public:
+    CKeyCache() = default;
+    // The counts point into the keys: a copy would point into the original.
+    CKeyCache(const CKeyCache&) = delete;
+    CKeyCache& operator=(const CKeyCache&) = delete;
+
+    bool empty() const { return !m_bBuilt; }
+    // Empties the cache; the owner calls it whenever the lines change.
+    void clear();
+    // The key of every line: the fields of the key columns, in their order,
+    // joined without separator (a key column beyond a line counts as empty).
+    void build(const CCtrlFile& ctrl);
+
+    std::size_t size() const { return m_Keys.size(); }
+    const std::string& keyOf(std::size_t row) const { return m_Keys[row]; }
+    // How many lines have the key of the row.
+    int countOf(std::size_t row) const;
+
+private:
+    std::vector<std::string> m_Keys;
+    std::unordered_map<std::string_view, int> m_Counts;
+    bool m_bBuilt = false;
+};
+
+}  // namespace tabrix
