@@ -315,16 +315,22 @@ private slots:
     }
 
     void controlFileThatCannotBeReadOpensNothing() {
-        const QString ctrl = file(QStringLiteral("orders.ctrl"), "[FILE]\r\n");
+        const QString ctrl = file(QStringLiteral("orders.ctrl"), "[FILE]\r\nDELIM=XYZ\r\n");
         ModalScript script;
-        script.on<QMessageBox>([&](QMessageBox* box) {
-            QCOMPARE(box->text(), ToQ("制御ファイル（" + FromQLossy(ctrl) + "）にエラーが有りました。"));
+        QStringList texts;
+        auto record = [&](QMessageBox* box) {
+            texts << box->text();
             QCOMPARE(box->icon(), QMessageBox::Critical);
             box->accept();
-        });
+        };
+        script.on<QMessageBox>(record);
+        script.on<QMessageBox>(record);
         bool opened = true;
         QVERIFY2(script.run([&] { opened = frame().openFile(FromQLossy(ctrl)); }), qPrintable(script.failures()));
         QVERIFY(!opened);
+        QCOMPARE(texts.size(), 2);
+        QCOMPARE(texts[0], ToQ("デリミッタ指定が不正です（1:DELIM=XYZ）"));
+        QCOMPARE(texts[1], ToQ("制御ファイル（" + FromQLossy(ctrl) + "）にエラーが有りました。"));
         QCOMPARE(windowCount(), 0);
         QVERIFY(m_desktop->app().recentFiles().files().empty());
     }
