@@ -49,6 +49,7 @@ public:
     }
     bool onEndEdit(int row, int col, const std::string& text) override {
         ends.push_back({row, col, text});
+        if (!rejection.empty()) QtUserInterface(nullptr).messageBox(rejection, MsgIcon::Stop);
         if (!acceptEnd) return false;
         m_grid.setItemText(row, col, text);
         return true;
@@ -59,6 +60,7 @@ public:
     std::set<std::pair<int, int>> vetoed;
     std::string prepared;  // put into the cell when an edit begins
     bool acceptEnd = true;
+    std::string rejection;  // shown in a message box when an edit ends
     std::vector<std::pair<int, int>> begins;
     std::vector<End> ends;
     std::vector<std::pair<int, int>> rightClicks;
@@ -375,6 +377,50 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Escape);
         QVERIFY(view.ends.empty());
         QCOMPARE(grid->itemText(2, 1), std::string("r2c1"));
+        QVERIFY(!grid->isEditing());
+    }
+
+    void typingStartsAnEditThatReplacesTheText() {
+        auto grid = MakeGrid(4, 4);
+        FakeView view(*grid);
+        grid->setFocusCell(2, 2);
+        QTest::keyClick(grid->table(), Qt::Key_Z, Qt::NoModifier);
+        auto* editor = OpenEditor<QLineEdit>(*grid);
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), QStringLiteral("z"));
+        PressReturn(editor);
+        QCOMPARE(grid->itemText(2, 2), std::string("z"));
+    }
+
+    void aMessageFromTheEndEditHandlerEndsTheEditOnce() {
+        auto grid = MakeGrid(4, 4);
+        FakeView view(*grid);
+        view.acceptEnd = false;
+        view.rejection = "数字で入力して下さい。";
+        QLineEdit* editor = EditWithF2(*grid, 1, 3);
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("abc"));
+        ModalScript script;
+        script.on<QMessageBox>([&](QMessageBox* box) { ExpectStop(box, view.rejection); });
+        QVERIFY2(script.run([&] { PressReturn(editor); }), qPrintable(script.failures()));
+        QCOMPARE(view.ends.size(), std::size_t{1});
+        QCOMPARE(grid->itemText(1, 3), std::string("r1c3"));
+        QVERIFY(!grid->isEditing());
+
+        // Leaving the cell with the mouse ends the edit as well, once.
+        view.ends.clear();
+        editor = EditWithF2(*grid, 1, 3);
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("def"));
+        ModalScript again;
+        again.on<QMessageBox>([&](QMessageBox* box) { ExpectStop(box, view.rejection); });
+        QVERIFY2(again.run([&] {
+            QTest::mouseClick(grid->table()->viewport(), Qt::LeftButton, {}, CellCenter(*grid, 3, 1));
+            QCoreApplication::processEvents();
+        }),
+                 qPrintable(again.failures()));
+        QCOMPARE(view.ends.size(), std::size_t{1});
+        QCOMPARE(grid->itemText(1, 3), std::string("r1c3"));
         QVERIFY(!grid->isEditing());
     }
 
