@@ -1,6 +1,7 @@
 #include "ui/GridCtrl.h"
 
 #include <QClipboard>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QPrintDialog>
@@ -85,8 +86,7 @@ CGridCtrl::CGridCtrl(QWidget* parent)
 
     const QFont initial = font();
     m_gridFont.face = FromQLossy(initial.family());
-    m_gridFont.height =
-        -(initial.pixelSize() > 0 ? initial.pixelSize() : QFontMetrics(initial).height());
+    m_gridFont.height = -QFontInfo(initial).pixelSize();
     m_gridFont.weight = initial.weight();
     m_gridFont.italic = initial.italic();
     applyRowHeight();

@@ -415,7 +415,8 @@ private slots:
         ModalScript again;
         again.on<QMessageBox>([&](QMessageBox* box) { ExpectStop(box, view.rejection); });
         QVERIFY2(again.run([&] {
-            QTest::mouseClick(grid->table()->viewport(), Qt::LeftButton, {}, CellCenter(*grid, 3, 1));
+            QTest::mouseClick(grid->table()->viewport(), Qt::LeftButton, {},
+                              CellCenter(*grid, 3, 1));
             QCoreApplication::processEvents();
         }),
                  qPrintable(again.failures()));
