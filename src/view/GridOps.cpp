@@ -95,18 +95,14 @@ void PasteIntoCells(IGridCtrl& grid, IGridNotify& notify, std::string_view text)
     } else if (!grid.focusCell(top, left)) {
         return;
     }
-    // A trailing line end does not start another row.
-    if (text.size() >= 2 && text.substr(text.size() - 2) == "\r\n")
-        text.remove_suffix(2);
-    else if (!text.empty() && text.back() == '\n')
-        text.remove_suffix(1);
+    // Rows end at "\r\n", "\n" or a lone "\r": no line break may reach a cell.
+    // A line end after the last row does not start another.
     int row = top;
     std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find('\n', start);
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::string_view line = text.substr(start, end - start);
         int col = left;
         std::size_t cellStart = 0;
         while (true) {
@@ -118,8 +114,7 @@ void PasteIntoCells(IGridCtrl& grid, IGridNotify& notify, std::string_view text)
             ++col;
         }
         ++row;
-        if (end == text.size()) break;
-        start = end + 1;
+        start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
     }
 }
 
