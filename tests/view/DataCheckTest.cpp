@@ -169,6 +169,20 @@ TEST(DataCheck, WideLinesAreCheckedOnlyAsFarAsTheSchemaGoes) {
     EXPECT_EQ(f.line(1), "2\ty");
 }
 
+TEST(DataCheck, TheExamplesWrongLinesAreFound) {
+    ViewFixture f;
+    const std::string examples = std::string(TABRIX_SOURCE_DIR) + "/examples";
+    f.settings.DefDir = examples;
+    ASSERT_TRUE(f.doc.OnOpenDocument(examples + "/orders.ctrl")) << f.ui.lastMessage();
+    f.show();
+    f.view->RunDataCheck();
+    std::vector<int> lines;
+    for (const CErrMsgInfo& info : f.view->errorList().records()) lines.push_back(info.m_nLine);
+    // The order number given twice is reported on both of its lines.
+    EXPECT_EQ(lines, (std::vector<int>{42, 43, 89, 135, 178, 221}));
+    EXPECT_EQ(f.fieldsOf(1)[1], "2024/01/05");  // normalised into the display notation
+}
+
 TEST(ErrorList, RowsCanBeDeletedAndActivated) {
     CheckFixture f;
     std::string data = "番号,数量,枝番\r\n";

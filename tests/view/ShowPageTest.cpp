@@ -179,6 +179,31 @@ TEST(ShowPage, ThePageListFollowsTheStore) {
     EXPECT_EQ(view.m_nPage, 1);
 }
 
+TEST(ShowPage, TheRedisplayAfterACommandShowsTheStoreAgainAndMarksItChanged) {
+    ViewFixture f;
+    f.fill(25, 2);
+    CTabrixView& view = f.show(10);
+    view.runCommand(CommandId::PageLast);
+    f.doc.lines().erase(0, 10);
+    view.Redisplay(true);
+    EXPECT_EQ(view.m_nPageCount, 2);
+    EXPECT_EQ(view.m_nPage, 2);
+    EXPECT_EQ(f.gridRow(1)[0], "000011");
+    EXPECT_EQ(f.gridRow(1)[1], "L21-1");
+    EXPECT_TRUE(view.m_bChanged);
+    EXPECT_TRUE(f.grid.isModified());
+
+    // A layout change reshapes the grid and switches the filter off.
+    f.doc.m_CtrlFile.m_nMaxCols = 3;
+    view.m_bFilter = true;
+    view.Redisplay(false, true);
+    EXPECT_FALSE(view.m_bFilter);
+    EXPECT_EQ(f.ui.lastMessage(), "列が変更された為、絞込表示を解除します。");
+    EXPECT_EQ(f.ui.messages.back().icon, MsgIcon::Information);
+    EXPECT_EQ(f.grid.columnCount(), 4);
+    EXPECT_EQ(f.gridRow(0)[3], "Col.3");
+}
+
 // Passes the lines whose first field ends in an even digit.
 class EvenFilter : public IRowFilter {
 public:
