@@ -179,6 +179,17 @@ TEST(ShowPage, ThePageListFollowsTheStore) {
     EXPECT_EQ(view.m_nPage, 1);
 }
 
+TEST(ShowPage, AGridThatCannotHoldThePageStaysEmpty) {
+    ViewFixture f;
+    f.fill(5, 2);
+    f.grid.setCellLimit(100);
+    CTabrixView& view = f.show(1000);
+    EXPECT_EQ(view.m_nPageCount, 1);
+    EXPECT_FALSE(view.ResizeGrid());
+    EXPECT_EQ(f.grid.redrawCount(), 0);
+    EXPECT_FALSE(view.isModified());
+}
+
 TEST(ShowPage, TheRedisplayAfterACommandShowsTheStoreAgainAndMarksItChanged) {
     ViewFixture f;
     f.fill(25, 2);
