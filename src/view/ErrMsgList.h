@@ -69,8 +69,11 @@ private:
 // "【%06d,%04d】 %s:%s（%s）".
 std::string ErrorFileText(const std::vector<CErrMsgInfo>& records, const CTabrixDoc& doc);
 
-// The error list window of the desktop. It shows the list it was created
-// over; destroying it closes it.
+// The error list window of the desktop, made by the factory the desktop
+// gives the view. It shows the list it was created over; destroying it closes
+// it. When the user closes it, it calls CTabrixView::closeErrorList(), which
+// destroys this object before returning: a widget behind it must therefore be
+// released later (deleteLater), not from its own close handler.
 class IErrorListWindow {
 public:
     virtual ~IErrorListWindow() = default;
