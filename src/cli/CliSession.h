@@ -35,5 +35,6 @@ private:
 
 int RunInfo(const CliOptions& options);
 int RunSave(const CliOptions& options);
+int RunCheck(const CliOptions& options);
 
 }  // namespace tabrix

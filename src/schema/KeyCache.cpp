@@ -1,5 +1,9 @@
 #include "schema/KeyCache.h"
 
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
 #include "document/CtrlFile.h"
 
 namespace tabrix {
@@ -25,29 +29,86 @@ void KeyOfRow(std::string_view row, const std::vector<int>& keyCols, std::vector
 }  // namespace
 
 void CKeyCache::clear() {
-    m_Counts.clear();
     m_Keys.clear();
+    m_Counts.clear();
     m_bBuilt = false;
 }
+
+namespace {
+
+// Lines per partition that keep a partition's table in the cache.
+constexpr std::size_t kPartitionLines = 4096;
+
+struct Slot {
+    std::uint64_t hash = 0;
+    std::size_t firstRow = 0;
+    int count = 0;  // 0: empty
+};
+
+}  // namespace
 
 void CKeyCache::build(const CCtrlFile& ctrl) {
     clear();
     const std::size_t lines = ctrl.m_Lines.size();
-    // Reserved up front: the counts hold views of these strings, which must not move.
     m_Keys.resize(lines);
-    m_Counts.reserve(lines);
+    m_Counts.assign(lines, 0);
+    std::vector<std::uint64_t> hashes(lines);
     std::vector<std::string_view> fields;
+    const std::hash<std::string_view> hasher;
     for (std::size_t i = 0; i < lines; ++i) {
         KeyOfRow(ctrl.m_Lines[i], ctrl.m_KeyCols, fields, m_Keys[i]);
-        ++m_Counts[m_Keys[i]];
+        hashes[i] = hasher(m_Keys[i]);
+    }
+
+    int bits = 0;
+    while (bits < 16 && (lines >> bits) > kPartitionLines) ++bits;
+    auto partitionOf = [bits](std::uint64_t hash) {
+        return bits == 0 ? std::size_t{0} : static_cast<std::size_t>(hash >> (64 - bits));
+    };
+    const std::size_t partitions = std::size_t{1} << bits;
+    std::vector<std::size_t> starts(partitions + 1, 0);
+    for (std::uint64_t hash : hashes) ++starts[partitionOf(hash) + 1];
+    for (std::size_t p = 0; p < partitions; ++p) starts[p + 1] += starts[p];
+    std::vector<std::size_t> order(lines);
+    {
+        std::vector<std::size_t> next(starts.begin(), starts.end() - 1);
+        for (std::size_t i = 0; i < lines; ++i) order[next[partitionOf(hashes[i])]++] = i;
+    }
+
+    std::vector<Slot> table;
+    std::vector<std::size_t> slotOf;
+    for (std::size_t p = 0; p < partitions; ++p) {
+        const std::size_t begin = starts[p];
+        const std::size_t count = starts[p + 1] - begin;
+        std::size_t capacity = 8;
+        while (capacity < 2 * count) capacity *= 2;
+        const std::size_t mask = capacity - 1;
+        table.assign(capacity, Slot{});
+        slotOf.resize(count);
+        for (std::size_t j = 0; j < count; ++j) {
+            const std::size_t row = order[begin + j];
+            const std::uint64_t hash = hashes[row];
+            std::size_t index = static_cast<std::size_t>(hash) & mask;
+            while (true) {
+                Slot& slot = table[index];
+                if (slot.count == 0) {
+                    slot = {hash, row, 1};
+                    break;
+                }
+                if (slot.hash == hash && m_Keys[slot.firstRow] == m_Keys[row]) {
+                    ++slot.count;
+                    break;
+                }
+                index = (index + 1) & mask;
+            }
+            slotOf[j] = index;
+        }
+        for (std::size_t j = 0; j < count; ++j) m_Counts[order[begin + j]] = table[slotOf[j]].count;
     }
     m_bBuilt = true;
 }
 
-int CKeyCache::countOf(std::size_t row) const {
-    const auto it = m_Counts.find(m_Keys[row]);
-    return it == m_Counts.end() ? 0 : it->second;
-}
+int CKeyCache::countOf(std::size_t row) const { return row < m_Counts.size() ? m_Counts[row] : 0; }
 
 int CCtrlFile::CheckKeyDup(std::size_t row, CKeyCache& cache, std::string& key) {
     key.clear();

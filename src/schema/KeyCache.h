@@ -1,11 +1,14 @@
 // The record keys of a data check run: one key per line of the line store
 // and how often each key occurs, built once and reused for every row.
+//
+// The lines are counted in partitions by the top bits of their key's hash,
+// each with a table small enough to stay in the cache, and every line keeps
+// its own count: a million-line store costs no more per line than a small
+// one, where one table over all keys would miss the cache on every line.
 #pragma once
 
 #include <cstddef>
 #include <string>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tabrix {
@@ -15,7 +18,6 @@ class CCtrlFile;
 class CKeyCache {
 public:
     CKeyCache() = default;
-    // The counts point into the keys: a copy would point into the original.
     CKeyCache(const CKeyCache&) = delete;
     CKeyCache& operator=(const CKeyCache&) = delete;
 
@@ -33,7 +35,7 @@ public:
 
 private:
     std::vector<std::string> m_Keys;
-    std::unordered_map<std::string_view, int> m_Counts;
+    std::vector<int> m_Counts;  // of each line's key
     bool m_bBuilt = false;
 };
 

@@ -114,6 +114,16 @@ public:
     virtual void cutSelection() = 0;
     virtual void paste(std::string_view text) = 0;
     virtual std::string copySelection() const = 0;
+    // The clipboard commands: the selection to and from the system clipboard.
+    virtual void copyToClipboard() {}
+    virtual void cutToClipboard() {
+        copyToClipboard();
+        cutSelection();
+    }
+    virtual void pasteFromClipboard() {}
+    virtual void selectAllCells() {
+        setSelectedRange({fixedRowCount(), fixedColumnCount(), rowCount() - 1, columnCount() - 1});
+    }
 
     // Modified flags: the whole grid (row and col -1) or one cell.
     virtual void setModified(bool modified, int row = -1, int col = -1) = 0;
@@ -125,6 +135,9 @@ public:
     // Printing with the footer "Page %d of %d"; all columns on one page when fitColumns.
     virtual void print(bool fitColumns) = 0;
     virtual void printPreview(bool fitColumns) = 0;
+
+    // Vertical resolution of the screen the grid is on, for font heights.
+    virtual int pixelsPerInchY() const { return 96; }
 };
 
 }  // namespace tabrix

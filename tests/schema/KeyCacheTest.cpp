@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 
 #include "document/CtrlFile.h"
@@ -92,6 +93,29 @@ TEST(KeyDup, CacheAgreesWithTheLinearScan) {
     }
     cache.clear();
     EXPECT_TRUE(cache.empty());
+}
+
+// Stores larger than one partition of the cache count every key across them.
+TEST(KeyDup, LargeStoresCountEveryKeyOnce) {
+    std::mt19937 random(5);
+    CCtrlFile ctrl;
+    ctrl.m_nMaxCols = 2;
+    ctrl.m_KeyCols = {1};
+    std::map<std::string, int> oracle;
+    std::vector<std::string> keys;
+    for (int i = 0; i < 50000; ++i) {
+        keys.push_back("K" + std::to_string(random() % 40000));
+        ++oracle[keys.back()];
+        ctrl.m_Lines.push_back(keys.back() + "\t" + std::to_string(i));
+    }
+    CKeyCache cache;
+    cache.build(ctrl);
+    ASSERT_EQ(cache.size(), keys.size());
+    for (std::size_t row = 0; row < keys.size(); ++row) {
+        ASSERT_EQ(cache.keyOf(row), keys[row]);
+        ASSERT_EQ(cache.countOf(row), oracle[keys[row]]) << row;
+    }
+    EXPECT_EQ(cache.countOf(keys.size()), 0);
 }
 
 }  // namespace

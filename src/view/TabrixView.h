@@ -1,0 +1,185 @@
+// The grid view of a document: it owns no data, and shows one page of the
+// document's line store at a time in a grid control, with the column titles
+// in row 0 and the line numbers in column 0. Every command that changes the
+// store ends in ShowPage, the one routine that rebuilds the grid.
+//
+// The row-number cells are the link between grid rows and store lines: they
+// hold the 1-based line number (the title line counts), so a row still names
+// its line after the grid sorted the page on a title click.
+//
+// The view drives an abstract grid and an abstract user interface; the
+// desktop gives it the Qt grid, tests and tabrix-cli a MemoryGrid.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/DocumentWindow.h"
+#include "document/DocView.h"
+#include "document/TabrixDoc.h"
+#include "schema/ColImeMode.h"
+#include "text/Clock.h"
+#include "view/CommandRules.h"
+#include "view/ErrMsgList.h"
+#include "view/GridCtrl.h"
+#include "view/RowFilter.h"
+
+namespace tabrix {
+
+class CTabrixView : public IGridNotify, public IDocView, public DocumentWindowContent {
+public:
+    static constexpr const char* kSelectOneRow = "行を１行選択して下さい。";
+    static constexpr const char* kSelectDataRow = "データのある行を１行選択して下さい。";
+    static constexpr const char* kNoJumpWhileFiltering = "絞込表示中は行ジャンプは出来ません。";
+    static constexpr const char* kNoCommaInCsv = "ＣＳＶファイル時は、カンマは入力出来ません。";
+    static constexpr const char* kLayoutCancelsFilter = "列が変更された為、絞込表示を解除します。";
+    static constexpr const char* kCheckProgress = "ﾃﾞｰﾀﾁｪｯｸ中";
+
+    CTabrixView(CTabrixDoc& doc, AppContext& app, IGridCtrl& grid);
+    ~CTabrixView() override;
+    CTabrixView(const CTabrixView&) = delete;
+    CTabrixView& operator=(const CTabrixView&) = delete;
+
+    // View state.
+    int m_nFixedCols = 1;   // column 0 holds the row numbers
+    int m_nFixedRows = 1;   // row 0 holds the column titles
+    int m_nPageSize = 100;  // data rows per page; Psize from the first display on
+    int m_nPage = 1;        // current page, 1-based
+    int m_nPageCount = 1;   // pages of the whole store
+    bool m_bFilter = false;     // the row filter display is on
+    int m_nShownCount = 0;      // the count of the last ShowPage
+    bool m_bColHidden = false;  // a column was hidden since the last "全て表示"
+    bool m_bChanged = false;    // changed since loaded or saved
+
+    CTabrixDoc& document() const { return m_doc; }
+    AppContext& app() const { return m_app; }
+    IGridCtrl& grid() const { return m_grid; }
+
+    // The first display: grid behaviour, colours and font from the settings,
+    // one page of Psize rows, the first page shown and sized, nothing modified.
+    void OnInitialUpdate();
+    // Shapes the grid to the column count and one page; false when the grid
+    // could not allocate it.
+    bool ResizeGrid();
+    // Recounts the pages of the store and brings the current page into range.
+    void RefreshPageList();
+    // Rebuilds the grid for the current page, or for the page of data row
+    // jumpRow (1-based, 0 for none) with the cell (jumpRow's grid row,
+    // jumpCol) selected. With countAll the scan goes on past the page to
+    // count every row that passes the filter. Returns m_nShownCount.
+    int ShowPage(bool countAll = false, int jumpRow = 0, int jumpCol = 0);
+    // Store index of the line of the one selected grid row; -1 when the
+    // selection spans other than one row (silently) or the row holds no line
+    // ("データのある行を１行選択して下さい。").
+    int GetSelectedLine();
+    // As GetSelectedLine, but says "行を１行選択して下さい。" when not exactly one row is selected.
+    int GetSelectedLineForCommand();
+    // Grid columns holding a selected cell, ascending.
+    std::vector<int> GetSelectedColumns() const;
+
+    // The redisplay after a command changed the store: the page list when
+    // the line or column count changed, the grid reshaped (with the filter
+    // switched off) when the column layout changed, the page shown again,
+    // and the document marked changed.
+    void Redisplay(bool countsChanged, bool layoutChanged = false);
+    // Marks the grid and the view changed.
+    void SetChanged();
+
+    // The row filter: every record passes while the filter is off.
+    bool RowPasses(const std::vector<std::string>& fields);
+    void setRowFilter(IRowFilter* filter) { m_pFilter = filter; }
+    // Title text colour of a column: the filter's while it is on.
+    GridColor TitleColor(int col) const;
+
+    // Cell editing (the grid's begin/end-edit notifications).
+    bool BeginCellEdit(int row, int col);
+    bool EndCellEdit(int row, int col, const std::string& text);
+    // The input method state the last edit asked for, and who is told.
+    ImeRequest lastImeRequest() const { return m_lastIme; }
+    void setImeHook(std::function<void(ImeRequest)> hook) { m_imeHook = std::move(hook); }
+
+    // "ﾃﾞｰﾀ整合性ﾁｪｯｸ": checks every shown line, fills the error list and
+    // opens its window (when the desktop gave a way to make one).
+    void RunDataCheck();
+    CErrMsgList& errorList() { return m_errors; }
+    void setErrorListWindowFactory(ErrorListWindowFactory factory) { m_errorWindowFactory = std::move(factory); }
+    bool errorListWindowOpen() const { return m_pErrDlg != nullptr; }
+    // The error list window is closed: it is destroyed and the records deleted.
+    void closeErrorList();
+    // Shows a line of the store with the cell of a column selected; false
+    // when the line is not a data line that the filter shows.
+    bool ShowLine(std::size_t line, int col);
+
+    // The clock for the date macros of initial values.
+    void setClock(const Clock& clock) { m_pClock = &clock; }
+
+    // What the rules of the commands and the context menu look at.
+    ViewFacts facts() const;
+    // The right-click menu: its entries (the state of each command is
+    // commandState's), shown by the hook the desktop sets, at the cursor.
+    std::vector<MenuItem> contextMenu() const { return ContextMenuItems(facts()); }
+    using ContextMenuHook = std::function<void(int row, int col, const std::vector<MenuItem>& items)>;
+    void setContextMenuHook(ContextMenuHook hook) { m_contextMenuHook = std::move(hook); }
+
+    // IGridNotify
+    void onSelectionChanged() override { notifyChanged(); }
+    bool onBeginEdit(int row, int col) override { return BeginCellEdit(row, col); }
+    bool onEndEdit(int row, int col, const std::string& text) override { return EndCellEdit(row, col, text); }
+    void onRightClick(int row, int col) override;
+
+    // IDocView
+    void endCellEdit() override { m_grid.endEditing(); }
+    bool isModified() const override { return m_bChanged; }
+    void clearModified() override;
+
+    // DocumentWindowContent
+    std::string title() const override { return m_doc.title(); }
+    MenuMode menuMode() const override { return m_doc.m_CtrlFile.m_nMenuMode; }
+    StatusPanes statusPanes() const override;
+    int pageCount() const override { return m_nPageCount; }
+    int currentPage() const override { return m_nPageCount > 0 ? m_nPage : 0; }
+    void selectPage(int page) override;
+    bool commandState(CommandId id, CommandState& state) const override;
+    bool runCommand(CommandId id) override;
+    bool queryClose() override;
+
+private:
+    struct ColumnLook;
+
+    // Offset of the first data line: 1 when the title line is in the store.
+    std::size_t titleOffset() const;
+    // Store index of the line a grid row shows, or -1.
+    long long lineOfRow(int row) const;
+    void goToPage(int page);
+    void jumpToRow();
+    void chooseFont();
+    void insertFile();
+    void save(bool saveAs);
+    void toggleTitleLine();
+    void setIme(ImeRequest request);
+    // Position of a line among the rows ShowPage shows (1-based), or 0.
+    int dataRowOfLine(std::size_t line);
+
+    void resetCells(const std::vector<ColumnLook>& looks);
+    void showTitles(const std::vector<ColumnLook>& looks);
+    std::vector<ColumnLook> columnLooks() const;
+
+    CTabrixDoc& m_doc;
+    AppContext& m_app;
+    IGridCtrl& m_grid;
+    IRowFilter* m_pFilter = nullptr;
+    const Clock* m_pClock = &SystemClock();
+    ImeRequest m_lastIme = ImeRequest::LeaveAlone;
+    std::function<void(ImeRequest)> m_imeHook;
+    ContextMenuHook m_contextMenuHook;
+    std::string m_strEditBefore;  // the cell's text before the edit began
+    CErrMsgList m_errors{*this};
+    ErrorListWindowFactory m_errorWindowFactory;
+    std::unique_ptr<IErrorListWindow> m_pErrDlg;
+};
+
+}  // namespace tabrix
