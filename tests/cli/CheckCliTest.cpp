@@ -10,10 +10,7 @@ namespace {
 
 using test::ReadBytes;
 using test::RunCli;
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
-const std::string kExamples = std::string(TABRIX_SOURCE_DIR) + "/examples";
+using test::U8;
 
 const std::string kCtrl =
     "[FILE]\r\nFILE=d.csv\r\nDELIM=CSV\r\nKEYCOL=1\r\nDUPCHECK=TRUE\r\n"
@@ -21,7 +18,7 @@ const std::string kCtrl =
     "[COL]\r\nTITLE=数量\r\nTYPE=数字\r\nFORMAT1=NUM2\r\nLENGTH=4\r\nMAXNUM=500\r\n";
 
 TEST(CliCheck, TheExamplesWrongLinesAreFound) {
-    const auto r = RunCli({"check", kExamples + "/orders.ctrl", "--errors", "-"});
+    const auto r = RunCli({"check", test::kExamplesDir + "/orders.ctrl", "--errors", "-"});
     EXPECT_EQ(r.exitCode, 1) << r.err;
     EXPECT_EQ(r.err, U8(u8"6件のエラー\n"));
     // Plain literals are code page 932, as the output is.

@@ -10,13 +10,10 @@ namespace {
 
 using test::ReadBytes;
 using test::RunCli;
-
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
-const std::string kExamples = std::string(TABRIX_SOURCE_DIR) + "/examples";
+using test::U8;
 
 TEST(CliCtrl, InfoOpensTheDataFileOfTheExample) {
-    const auto r = RunCli({"info", kExamples + "/orders.ctrl"});
+    const auto r = RunCli({"info", test::kExamplesDir + "/orders.ctrl"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "lines=301 columns=11 min=11 max=11 delimiter=csv\n");
     EXPECT_EQ(r.err, "");
@@ -25,17 +22,17 @@ TEST(CliCtrl, InfoOpensTheDataFileOfTheExample) {
 TEST(CliCtrl, SaveDropsTheVirtualColumnsAgain) {
     test::TempDir dir;
     const std::string out = (dir / "out.csv").string();
-    const auto r = RunCli({"save", kExamples + "/orders.ctrl", out});
+    const auto r = RunCli({"save", test::kExamplesDir + "/orders.ctrl", out});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(ReadBytes(out), ReadBytes(kExamples + "/ORDERS.CSV"));
+    EXPECT_EQ(ReadBytes(out), ReadBytes(test::kExamplesDir + "/ORDERS.CSV"));
 }
 
 TEST(CliCtrl, DataFilesAreFoundInTheDefaultFolder) {
     test::TempDir dir;
     std::filesystem::create_directories(dir / "data");
-    std::filesystem::copy_file(kExamples + "/orders.ctrl", dir / "orders.ctrl");
-    std::filesystem::copy_file(kExamples + "/ORDERS.CSV", dir / "data/orders.csv");
-    std::filesystem::copy_file(kExamples + "/CUSTOMERS.CSV", dir / "data/customers.csv");
+    std::filesystem::copy_file(test::kExamplesDir + "/orders.ctrl", dir / "orders.ctrl");
+    std::filesystem::copy_file(test::kExamplesDir + "/ORDERS.CSV", dir / "data/orders.csv");
+    std::filesystem::copy_file(test::kExamplesDir + "/CUSTOMERS.CSV", dir / "data/customers.csv");
     const std::string ctrl = (dir / "orders.ctrl").string();
 
     auto r = RunCli({"info", ctrl, "--defdir", (dir / "data").string()});

@@ -12,9 +12,7 @@ namespace {
 
 using test::ReadBytes;
 using test::RunCli;
-
-// What the command line prints (UTF-8) for a code page 932 message.
-std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+using test::U8;
 
 TEST(CliInfo, PrintsTheShapeOfTheFile) {
     test::TempDir dir;
