@@ -107,6 +107,19 @@ std::string ResolveDataPath(const std::string& name, const std::string& folder) 
     return AsName(found);
 }
 
+std::string ResolveDataPath(const std::string& name, const std::string& folder,
+                            const std::string& fallbackFolder) {
+    const std::string path = ResolveDataPath(name, folder);
+    if (fallbackFolder.empty() || IsAbsoluteName(name) || Exists(ToFsPath(path))) return path;
+    const std::string second = ResolveDataPath(name, fallbackFolder);
+    return Exists(ToFsPath(second)) ? second : path;
+}
+
+std::string FolderOfPath(const std::string& path) {
+    const fs::path parent = ToFsPath(path).parent_path();
+    return parent.empty() ? std::string(".") : FromFsPathLossy(parent);
+}
+
 std::string ResolveNewFilePath(const std::string& name, const std::string& folder) {
     std::vector<std::string> components = Components(name);
     if (components.empty()) return name;

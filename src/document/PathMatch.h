@@ -23,6 +23,14 @@ std::string DataFolder(const AppContext& app);
 // matches, the name stays as given so that opening it reports it missing.
 std::string ResolveDataPath(const std::string& name, const std::string& folder);
 
+// The same, looking in fallbackFolder when the file is not found under
+// folder: a control file opened from anywhere still finds the files beside it.
+std::string ResolveDataPath(const std::string& name, const std::string& folder,
+                            const std::string& fallbackFolder);
+
+// The folder of a code page 932 path, "." for a bare name.
+std::string FolderOfPath(const std::string& path);
+
 // The same for a file about to be created: only its folder is matched, the
 // file name itself stays as given.
 std::string ResolveNewFilePath(const std::string& name, const std::string& folder);

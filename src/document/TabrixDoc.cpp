@@ -111,7 +111,7 @@ bool CTabrixDoc::OnOpenDocument(const std::string& path) {
             return false;
         }
         m_bTitleLine = cf.m_bHeadTitle;
-        setDataFileName(ResolveDataPath(cf.m_strDataFile, DataFolder(m_app)));
+        setDataFileName(ResolveDataPath(cf.m_strDataFile, DataFolder(m_app), FolderOfPath(path)));
     }
 
     if (!chooseDataFile()) return false;

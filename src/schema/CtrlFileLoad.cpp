@@ -11,6 +11,7 @@
 #include "document/LineReader.h"
 #include "schema/ColDefCheck.h"
 #include "schema/CtrlSyntax.h"
+#include "document/PathMatch.h"
 #include "schema/TranTable.h"
 #include "text/FormatBits.h"
 #include "text/Record.h"
@@ -267,7 +268,7 @@ int CCtrlFile::LoadCtrlFile(AppContext& app) {
     ok = ok && reader.closeColumn();
     for (auto it = m_Cols.begin(); ok && it != m_Cols.end(); ++it) {
         CTranCtrl& tran = (*it)->m_Tran;
-        if (tran.m_bTran) ok = LoadTranTable(tran, app) == 1;
+        if (tran.m_bTran) ok = LoadTranTable(tran, app, FolderOfPath(m_strCtrlFile)) == 1;
     }
     if (!ok) {
         ResetSchema();

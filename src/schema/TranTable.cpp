@@ -64,9 +64,9 @@ void ClearTranTable(CTranCtrl& tran) {
     tran.m_nIndexKeyPos = 0;
 }
 
-int LoadTranTable(CTranCtrl& tran, AppContext& app) {
+int LoadTranTable(CTranCtrl& tran, AppContext& app, const std::string& fallbackFolder) {
     ClearTranTable(tran);
-    const std::string path = ResolveDataPath(tran.m_strFile, DataFolder(app));
+    const std::string path = ResolveDataPath(tran.m_strFile, DataFolder(app), fallbackFolder);
     CLineReader reader;
     std::size_t fewestFields = kNoRecordYet;
     const bool read = reader.open(path) && reader.forEachLine([&](char* line, std::size_t length) {

@@ -13,10 +13,11 @@ namespace tabrix {
 
 struct AppContext;
 
-// Reads the translation file (a relative name is found in DefDir) into the
+// Reads the translation file (a relative name is found in DefDir, else in
+// fallbackFolder, the control file's own) into the
 // table and indexes it by key. 1 on success; 0 after the message (also in
 // m_strMsg) was shown.
-int LoadTranTable(CTranCtrl& tran, AppContext& app);
+int LoadTranTable(CTranCtrl& tran, AppContext& app, const std::string& fallbackFolder = {});
 
 // The names of the first record whose key field equals key, one per name
 // position (a position beyond the record gives an empty name); 1 when found.

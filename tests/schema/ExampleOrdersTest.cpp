@@ -67,5 +67,14 @@ TEST(ExampleOrders, LowerCaseNamesOnDiskAreFound) {
     ExpectOrdersOpened(doc);
 }
 
+TEST(ExampleOrders, FilesBesideTheControlFileAreFoundFromAnyDefaultFolder) {
+    DocFixture f;
+    f.settings.DefDir = f.dir.path().string();  // holds none of the example's files
+    CTabrixDoc doc(f.app);
+    ASSERT_TRUE(doc.OnOpenDocument(kExamples + "/orders.ctrl")) << f.ui.lastMessage();
+    EXPECT_TRUE(f.ui.messages.empty()) << f.ui.lastMessage();
+    ExpectOrdersOpened(doc);
+}
+
 }  // namespace
 }  // namespace tabrix
