@@ -2,7 +2,7 @@
 // arrive upper-cased, while the file system tells case apart: a name that
 // does not exist as written is looked for component by component, letters
 // compared without regard to case. Relative names are taken from the
-// default folder (DefDir).
+// default folder (DefDir), and then from the control file's own folder.
 #pragma once
 
 #include <string>
