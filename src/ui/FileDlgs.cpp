@@ -17,15 +17,6 @@ namespace tabrix {
 
 namespace {
 
-QDialogButtonBox* OkCancel(QDialog* dialog) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(ToQ("キャンセル"));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    return buttons;
-}
-
 bool StoreOther(const DelimiterGroup& group, std::string& other, IUserInterface& ui) {
     QString bad;
     if (FromQ(group.otherText(), other, &bad)) return true;
@@ -59,7 +50,7 @@ CFileOpenDlg::CFileOpenDlg(CFileOpen& model, const std::string& defDir, QWidget*
     layout->addWidget(m_delimiter);
     layout->addWidget(m_titleLine);
     layout->addWidget(m_quoted);
-    layout->addWidget(OkCancel(this));
+    layout->addWidget(OkCancelButtons(this));
     loadFromModel();
 }
 
@@ -106,7 +97,7 @@ CNewFileDlg::CNewFileDlg(CNewFile& model, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_delimiter);
-    layout->addWidget(OkCancel(this));
+    layout->addWidget(OkCancelButtons(this));
 }
 
 bool CNewFileDlg::storeToModel() {

@@ -1,8 +1,21 @@
 #include "ui/ModelDialog.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include "ui/QtText.h"
 #include "ui/QtUserInterface.h"
 
 namespace tabrix {
+
+QDialogButtonBox* OkCancelButtons(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(ToQ("キャンセル"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
 
 ModelDialog::ModelDialog(CDialogModel& model, QWidget* parent) : QDialog(parent), m_model(model) {}
 

@@ -9,7 +9,12 @@
 
 #include "app/UserInterface.h"
 
+class QDialogButtonBox;
+
 namespace tabrix {
+
+// The "OK" and "キャンセル" buttons of a dialog, wired to accept and reject.
+QDialogButtonBox* OkCancelButtons(QDialog* dialog);
 
 class ModelDialog : public QDialog {
     Q_OBJECT

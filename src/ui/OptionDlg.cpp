@@ -104,13 +104,9 @@ COptionDlg::COptionDlg(COption& model, QWidget* parent) : ModelDialog(model, par
     columns->addLayout(left);
     columns->addLayout(right);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(ToQ("キャンセル"));
+    QDialogButtonBox* buttons = OkCancelButtons(this);
     QPushButton* reset = buttons->addButton(ToQ("初期値"), QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("resetButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &COptionDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &COptionDlg::reject);
     connect(reset, &QPushButton::clicked, this, [this] {
         m_model.resetDefaults();
         loadFromModel();
