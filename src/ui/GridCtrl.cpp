@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputMethod>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -505,6 +506,18 @@ bool CGridCtrl::openEdit(int row, int col) {
 
 void CGridCtrl::editorOpened(QWidget* editor) {
     m_edit.editor = editor;
+    applyInputMethod(editor);
+}
+
+void CGridCtrl::setEditorInputMethod(const EditorInputMethod& state) {
+    m_inputMethod = state;
+    if (m_edit.editor) applyInputMethod(m_edit.editor);
+}
+
+void CGridCtrl::applyInputMethod(QWidget* editor) const {
+    editor->setAttribute(Qt::WA_InputMethodEnabled, m_inputMethod.enabled);
+    editor->setInputMethodHints(m_inputMethod.hints);
+    if (editor->hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImEnabled | Qt::ImHints);
 }
 
 void CGridCtrl::commitTyped(const QString& typed) {

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/ImeHints.h"
 #include "ui/QtUserInterface.h"
 #include "view/GridCtrl.h"
 
@@ -102,14 +103,23 @@ public:
     void print(bool fitColumns) override;
     void printPreview(bool fitColumns) override;
 
+    // The clipboard commands of the keyboard and the edit menu.
+    void copyToClipboard() override;
+    void cutToClipboard() override;
+    void pasteFromClipboard() override;
+    void selectAllCells() override;
+
+    int pixelsPerInchY() const override { return logicalDpiY(); }
+
     // Beyond what the view drives.
     void setCellReadOnly(int row, int col, bool readOnly);
     bool isEditing() const { return m_edit.active(); }
-    // The clipboard commands of the keyboard and the edit menu.
-    void copyToClipboard();
-    void cutToClipboard();
-    void pasteFromClipboard();
-    void selectAllCells();
+    // The input method of the in-place editors: applied to an editor that is
+    // open and to every editor opened later, until it is set again.
+    void setEditorInputMethod(const EditorInputMethod& state);
+    const EditorInputMethod& editorInputMethod() const { return m_inputMethod; }
+    // The editor of the edit in progress, or null.
+    QWidget* editor() const { return m_edit.editor; }
     // Sorts the page's data rows by a column as a click on its title does.
     void sortByTitle(int col);
     QTableView* table() const;
@@ -158,6 +168,7 @@ private:
     void editorClosed(QWidget* editor);
     void abandonEdit();
 
+    void applyInputMethod(QWidget* editor) const;
     void rightClick(int row, int col);
     void printTo(QPrinter& printer, bool fitColumns) const;
 
@@ -169,6 +180,7 @@ private:
     QtUserInterface m_ui{this};
     EditSession m_edit;
     GridFont m_gridFont;
+    EditorInputMethod m_inputMethod;
     std::vector<int> m_widths;  // per grid column; 0 hides it
     bool m_applyingWidths = false;
     bool m_modified = false;
