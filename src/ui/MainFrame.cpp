@@ -300,8 +300,15 @@ void CMainFrame::refreshPages() {
     const DocumentWindowContent* content = child ? child->content() : nullptr;
     const int count = content ? content->pageCount() : 0;
     const QSignalBlocker block(m_pageCombo);
-    m_pageCombo->clear();
-    for (int page = 1; page <= count; ++page) m_pageCombo->addItem(QString::asprintf("P. %d", page));
+    // Refilled only when the count changed: the selection changes often, and
+    // a large file has thousands of pages.
+    if (m_pageCombo->count() != count) {
+        QStringList entries;
+        entries.reserve(count);
+        for (int page = 1; page <= count; ++page) entries << QString::asprintf("P. %d", page);
+        m_pageCombo->clear();
+        m_pageCombo->addItems(entries);
+    }
     if (count > 0) m_pageCombo->setCurrentIndex(std::clamp(content->currentPage(), 1, count) - 1);
     m_pageCombo->setEnabled(count > 0);
 }
@@ -335,6 +342,13 @@ void CMainFrame::runCommand(CommandId id) {
         if (!it->second.enabled || it->second.enabled()) it->second.run();
     }
     updateCommandStates();
+}
+
+void CMainFrame::popupMenu(const std::vector<MenuItem>& items, const QPoint& at) {
+    updateCommandStates();
+    QMenu menu(this);
+    FillMenu(menu, MenuDef{"", items}, m_menuMode, *m_actions);
+    menu.exec(at);
 }
 
 void CMainFrame::applyWindowBarSettings() {

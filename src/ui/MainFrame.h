@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "app/DocumentWindow.h"
 #include "app/MenuTable.h"
@@ -71,6 +72,10 @@ public:
     QComboBox* pageSelector() const { return m_pageCombo; }
     QString paneText(StatusPane pane) const;
     QPrinter& printer() { return m_printer; }
+
+    // A context menu of the command actions at a screen position, with their
+    // states brought up to date first; returns when the menu has closed.
+    void popupMenu(const std::vector<MenuItem>& items, const QPoint& at);
 
     // Tab bar shown or not, top or bottom, from WindBar and WindBarPos.
     void applyWindowBarSettings();
