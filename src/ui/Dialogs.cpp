@@ -4,6 +4,7 @@
 #include "ui/FileDlgs.h"
 #include "ui/OptionDlg.h"
 #include "ui/QtUserInterface.h"
+#include "ui/ViewDlgs.h"
 
 namespace tabrix {
 
@@ -13,6 +14,8 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
         return new CFileOpenDlg(model, settings.DefDir, parent);
     });
     registry.add<CNewFile>([](CNewFile& model, QWidget* parent) { return new CNewFileDlg(model, parent); });
+    registry.add<CJumpDlg>([](CJumpDlg& model, QWidget* parent) { return new JumpRowDialog(model, parent); });
+    registry.add<CFontDlg>([](CFontDlg& model, QWidget* parent) { return new GridFontDialog(model, parent); });
 }
 
 }  // namespace tabrix

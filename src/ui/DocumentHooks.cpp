@@ -1,5 +1,7 @@
 #include "ui/DocumentHooks.h"
 
+#include <QCursor>
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <memory>
@@ -8,10 +10,12 @@
 #include "app/TabrixApp.h"
 #include "document/OpenCommand.h"
 #include "document/TabrixDoc.h"
+#include "ui/DocumentWidget.h"
 #include "ui/MainFrame.h"
 #include "ui/OpenFileDlg.h"
-#include "ui/PlainDocumentView.h"
 #include "ui/QtUserInterface.h"
+#include "ui/TimingLog.h"
+#include "view/TabrixView.h"
 
 namespace tabrix {
 
@@ -29,9 +33,12 @@ public:
     // A file named on the command line, dropped, chosen from the recent list
     // or by the open command.
     bool open(const std::string& path) {
+        QElapsedTimer clock;
+        clock.start();
         auto doc = std::make_unique<CTabrixDoc>(m_context);
         if (!doc->OnOpenDocument(path)) return false;
-        show(std::move(doc));
+        ReportTiming("open to document loaded", clock);
+        show(std::move(doc), clock);
         return true;
     }
 
@@ -51,9 +58,14 @@ public:
     }
 
 private:
-    void show(std::unique_ptr<CTabrixDoc> doc) {
-        auto* view = new PlainDocumentView(std::move(doc));
-        m_frame.addDocumentWindow(view, view);
+    void show(std::unique_ptr<CTabrixDoc> doc, const QElapsedTimer& clock = {}) {
+        auto* window = new DocumentWidget(std::move(doc), m_context);
+        window->setOpenClock(clock);
+        CMainFrame* frame = &m_frame;
+        window->view().setContextMenuHook([frame](int, int, const std::vector<MenuItem>& items) {
+            frame->popupMenu(items, QCursor::pos());
+        });
+        m_frame.addDocumentWindow(window, window);
     }
 
     CMainFrame& m_frame;

@@ -15,12 +15,14 @@
 #include "UiTestSupport.h"
 #include "ui/ChildFrame.h"
 #include "ui/DocumentHooks.h"
+#include "ui/DocumentWidget.h"
 #include "ui/FileDlgs.h"
+#include "ui/GridCtrl.h"
 #include "ui/MainFrame.h"
 #include "ui/OpenFileDlg.h"
-#include "ui/PlainDocumentView.h"
 #include "ui/QtText.h"
 #include "ui/QtUserInterface.h"
+#include "view/TabrixView.h"
 
 namespace tabrix {
 
@@ -39,9 +41,18 @@ QByteArray ReadFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-QString ItemText(const QTableWidget& view, int row, int column) {
-    const QTableWidgetItem* item = view.item(row, column);
-    return item ? item->text() : QString();
+// A cell of the grid: row 0 holds the titles, column 0 the line numbers.
+QString ItemText(const DocumentWidget& view, int row, int column) {
+    return ToQ(view.grid().itemText(row, column));
+}
+
+// Selects the whole grid row as a click on its number does.
+void SelectRow(DocumentWidget& view, int row) {
+    view.grid().setSelectedRange({row, 1, row, view.grid().columnCount() - 1});
+}
+
+std::size_t LineCount(const DocumentWidget& view) {
+    return view.document().lines().size();
 }
 
 // Chooses a file in a common file dialog, with the filter entry given, and accepts it.
@@ -99,13 +110,14 @@ private slots:
             });
         QVERIFY2(script.run([&] { trigger(CommandId::FileOpen); }), qPrintable(script.failures()));
 
-        PlainDocumentView* view = activeView();
+        DocumentWidget* view = activeView();
         QVERIFY(view);
         QCOMPARE(frame().windowTitle(), ToQ("Tabrix - 受注.txt"));
-        QCOMPARE(view->horizontalHeaderItem(1)->text(), ToQ("名前"));
-        QCOMPARE(view->rowCount(), 2);
-        QCOMPARE(ItemText(*view, 0, 1), ToQ("ソ表"));
-        QCOMPARE(ItemText(*view, 1, 1), ToQ("ｱｲｳ"));
+        QCOMPARE(ItemText(*view, 0, 2), ToQ("名前"));
+        QCOMPARE(ItemText(*view, 1, 0), QStringLiteral("000002"));
+        QCOMPARE(ItemText(*view, 1, 2), ToQ("ソ表"));
+        QCOMPARE(ItemText(*view, 2, 2), ToQ("ｱｲｳ"));
+        QCOMPARE(ItemText(*view, 3, 0), QStringLiteral(" "));
         QCOMPARE(frame().paneText(StatusPane::Size), ToQ("3行2列"));
         QCOMPARE(m_desktop->app().recentFiles().files().front(), FromQLossy(path));
 
@@ -218,11 +230,11 @@ private slots:
                 dialog->accept();
             });
         QVERIFY2(script.run([&] { trigger(CommandId::FileOpen); }), qPrintable(script.failures()));
-        PlainDocumentView* view = activeView();
+        DocumentWidget* view = activeView();
         QVERIFY(view);
         QCOMPARE(frame().activeChild()->windowTitle(), ToQ("変換.csv"));
-        QCOMPARE(ItemText(*view, 0, 0), ToQ("あ"));
-        QCOMPARE(ItemText(*view, 0, 1), ToQ("ｱ"));
+        QCOMPARE(ItemText(*view, 1, 1), ToQ("あ"));
+        QCOMPARE(ItemText(*view, 1, 2), ToQ("ｱ"));
         QCOMPARE(ReadFile(copy), QByteArray("\x82\xA0,\xB1\r\n"));
         QCOMPARE(ReadFile(euc), QByteArray("\xA4\xA2,\x8E\xB1\n"));
     }
@@ -231,7 +243,7 @@ private slots:
         m_desktop->app().settings().OpenDlg = 0;
         QVERIFY(frame().openFile(FromQLossy(file(QStringLiteral("doc.csv"), "a,b,c\r\nd,e,f\r\n"))));
         const QString insert = file(ToQ("挿入.csv"), "1,2\n3,4,5\n");
-        PlainDocumentView* view = activeView();
+        DocumentWidget* view = activeView();
 
         ModalScript noLine;
         noLine.on<QMessageBox>([](QMessageBox* box) {
@@ -239,11 +251,11 @@ private slots:
             QCOMPARE(box->icon(), QMessageBox::Critical);
             box->accept();
         });
-        view->clearSelection();
+        view->grid().clearSelection();
         QVERIFY2(noLine.run([&] { trigger(CommandId::FileInsert); }), qPrintable(noLine.failures()));
 
         const char* question = "項目数が異なります（最小：2,最大：3）読み込みますか？\n";
-        view->selectRow(0);
+        SelectRow(*view, 1);
         ModalScript refused;
         refused
             .on<QFileDialog>([&](QFileDialog* dialog) {
@@ -253,19 +265,19 @@ private slots:
             })
             .on<QMessageBox>([&](QMessageBox* box) { ExpectQuestion(box, question, kYesNo, QMessageBox::No); });
         QVERIFY2(refused.run([&] { trigger(CommandId::FileInsert); }), qPrintable(refused.failures()));
-        QCOMPARE(view->rowCount(), 2);
+        QCOMPARE(LineCount(*view), std::size_t{2});
         QCOMPARE(frame().paneText(StatusPane::Changed), QString());
 
-        view->selectRow(0);
+        SelectRow(*view, 1);
         ModalScript accepted;
         accepted.on<QFileDialog>([&](QFileDialog* dialog) { ChooseInFileDialog(dialog, insert); })
             .on<QMessageBox>([&](QMessageBox* box) { ExpectQuestion(box, question, kYesNo, QMessageBox::Yes); });
         QVERIFY2(accepted.run([&] { trigger(CommandId::FileInsert); }), qPrintable(accepted.failures()));
-        QCOMPARE(view->rowCount(), 4);
-        QCOMPARE(ItemText(*view, 1, 0), QStringLiteral("1"));
-        QCOMPARE(ItemText(*view, 1, 2), QString());
-        QCOMPARE(ItemText(*view, 2, 2), QStringLiteral("5"));
-        QCOMPARE(ItemText(*view, 3, 0), QStringLiteral("d"));
+        QCOMPARE(LineCount(*view), std::size_t{4});
+        QCOMPARE(ItemText(*view, 2, 1), QStringLiteral("1"));
+        QCOMPARE(ItemText(*view, 2, 3), QString());
+        QCOMPARE(ItemText(*view, 3, 3), QStringLiteral("5"));
+        QCOMPARE(ItemText(*view, 4, 1), QStringLiteral("d"));
         QCOMPARE(frame().paneText(StatusPane::Changed), ToQ("変更"));
         QCOMPARE(frame().paneText(StatusPane::Size), ToQ("4行3列"));
     }
@@ -306,7 +318,7 @@ private slots:
         auto doc = std::make_unique<CTabrixDoc>(context);
         doc->setDataFileName("/data/book.xlsx");
         doc->m_CtrlFile.m_nMenuMode = MenuMode::Custum1;
-        auto* view = new PlainDocumentView(std::move(doc));
+        auto* view = new DocumentWidget(std::move(doc), context);
         frame().addDocumentWindow(view, view);
         QCOMPARE(frame().menuMode(), MenuMode::Custum1);
         QVERIFY(!frame().commandAction(CommandId::FileSave)->isEnabled());
@@ -342,9 +354,9 @@ private:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return static_cast<int>(frame().mdiArea()->subWindowList().size());
     }
-    PlainDocumentView* activeView() {
+    DocumentWidget* activeView() {
         CChildFrame* child = frame().activeChild();
-        return child ? qobject_cast<PlainDocumentView*>(child->view()) : nullptr;
+        return child ? qobject_cast<DocumentWidget*>(child->view()) : nullptr;
     }
     QString file(const QString& name, const QByteArray& bytes) {
         const QString path = m_folder.filePath(name);
@@ -356,7 +368,7 @@ private:
     void openChanged(const QString& path, const QString& insert) {
         m_desktop->app().settings().OpenDlg = 0;
         QVERIFY(frame().openFile(FromQLossy(path)));
-        activeView()->selectRow(0);
+        SelectRow(*activeView(), 1);
         ModalScript script;
         script.on<QFileDialog>([&](QFileDialog* dialog) { ChooseInFileDialog(dialog, insert); });
         QVERIFY2(script.run([&] { trigger(CommandId::FileInsert); }), qPrintable(script.failures()));
