@@ -53,7 +53,12 @@ std::vector<int> SortedRowOrder(const IGridCtrl& grid, int col, bool descending)
         keys[static_cast<std::size_t>(row)] = grid.itemText(row, col);
     }
     std::stable_sort(rows.begin(), rows.end(), [&](int x, int y) {
-        const int c = CompareSjis(keys[static_cast<std::size_t>(x)], keys[static_cast<std::size_t>(y)]);
+        const std::string& a = keys[static_cast<std::size_t>(x)];
+        const std::string& b = keys[static_cast<std::size_t>(y)];
+        // Empty cells stay below the others either way: the blank rows after
+        // the last line of a page must not push the lines out of sight.
+        if (a.empty() || b.empty()) return !a.empty() && b.empty();
+        const int c = CompareSjis(a, b);
         return descending ? c > 0 : c < 0;
     });
     return rows;

@@ -18,7 +18,8 @@ std::string FormatGridCopy(const IGridCtrl& grid);
 
 // The order of the data rows (fixed rows excluded) sorted by the texts of one
 // column, character by character (a double-byte character compares by its
-// code), stable; descending reverses it.
+// code), stable; descending reverses it. Rows with an empty text come last
+// in both directions.
 std::vector<int> SortedRowOrder(const IGridCtrl& grid, int col, bool descending);
 
 // Compares two code page 932 texts character by character.

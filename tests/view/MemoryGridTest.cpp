@@ -134,6 +134,21 @@ TEST(MemoryGrid, TitleClicksSortThePageAndASecondClickReverses) {
     EXPECT_EQ(f.column(2).front(), "b");
 }
 
+TEST(MemoryGrid, EmptyCellsSortLastInBothDirections) {
+    GridFixture f;
+    f.grid.setItemText(1, 2, "");
+    f.grid.setItemText(2, 2, "b");
+    f.grid.setItemText(3, 2, "");
+    f.grid.setItemText(4, 2, "a");
+    f.grid.setSortOnTitleClick(true);
+    f.grid.clickTitle(2);
+    EXPECT_EQ(f.column(2), (std::vector<std::string>{"a", "b", "", ""}));
+    EXPECT_EQ(f.column(0), (std::vector<std::string>{"4", "2", "1", "3"}));
+    f.grid.clickTitle(2);
+    EXPECT_EQ(f.column(2), (std::vector<std::string>{"b", "a", "", ""}));
+    EXPECT_EQ(f.column(0), (std::vector<std::string>{"2", "4", "1", "3"}));
+}
+
 TEST(MemoryGrid, CopySkipsHiddenColumnsAndCutPasteEdit) {
     GridFixture f;
     f.grid.setColumnWidth(2, 0);

@@ -18,13 +18,13 @@ TEST(ViewSelection, TheSelectedLineIsNamedByTheRowNumberEvenAfterASort) {
     CTabrixView& view = f.show(4);
     view.runCommand(CommandId::SortDisplay);
     f.grid.clickTitle(1);
-    // The page's blank row sorts first.
-    EXPECT_EQ(f.gridRow(1), (std::vector<std::string>{" ", "", ""}));
-    EXPECT_EQ(f.gridRow(2), (std::vector<std::string>{"000002", "a", "2"}));
-    EXPECT_EQ(f.gridRow(4), (std::vector<std::string>{"000001", "c", "1"}));
-    f.grid.clickRowNumber(2);
+    // The page's blank row stays last.
+    EXPECT_EQ(f.gridRow(1), (std::vector<std::string>{"000002", "a", "2"}));
+    EXPECT_EQ(f.gridRow(3), (std::vector<std::string>{"000001", "c", "1"}));
+    EXPECT_EQ(f.gridRow(4), (std::vector<std::string>{" ", "", ""}));
+    f.grid.clickRowNumber(1);
     EXPECT_EQ(view.GetSelectedLine(), 1);
-    f.grid.clickRowNumber(4);
+    f.grid.clickRowNumber(3);
     EXPECT_EQ(view.GetSelectedLine(), 0);
     EXPECT_TRUE(f.ui.messages.empty());
 
@@ -40,7 +40,7 @@ TEST(ViewSelection, TheSelectedLineIsNamedByTheRowNumberEvenAfterASort) {
     EXPECT_EQ(f.ui.messages.size(), 2u);
 
     // A blank row holds no line.
-    f.grid.clickRowNumber(1);
+    f.grid.clickRowNumber(4);
     EXPECT_EQ(view.GetSelectedLine(), -1);
     EXPECT_EQ(f.ui.lastMessage(), "データのある行を１行選択して下さい。");
 }
