@@ -16,6 +16,7 @@
 #include <memory>
 #include <set>
 
+#include "GridTestSupport.h"
 #include "UiTestSupport.h"
 #include "ui/ColorButton.h"
 #include "ui/GridCtrl.h"
@@ -27,7 +28,15 @@ namespace tabrix {
 
 namespace {
 
+using test::CellCenter;
+using test::ClickHeader;
+using test::DoubleClick;
+using test::EditWithF2;
+using test::ExpectStop;
+using test::IndexOf;
 using test::ModalScript;
+using test::OpenEditor;
+using test::PressReturn;
 
 // Stands in for the view: records every notice, may veto or reject, and
 // stores accepted edits in the cell as the view's handler does.
@@ -93,50 +102,6 @@ std::unique_ptr<CGridCtrl> MakeGrid(int rows, int cols) {
     return grid;
 }
 
-// A double click as the system delivers it: the second press comes before the double click.
-void DoubleClick(QWidget* widget, QPoint at) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-    QTest::mousePress(widget, Qt::LeftButton, {}, at);
-    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at),
-                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &doubleClick);
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-}
-
-QModelIndex IndexOf(const CGridCtrl& grid, int row, int col) {
-    return grid.table()->model()->index(row - grid.fixedRowCount(), col - grid.fixedColumnCount());
-}
-
-QPoint CellCenter(const CGridCtrl& grid, int row, int col) {
-    return grid.table()->visualRect(IndexOf(grid, row, col)).center();
-}
-
-void ClickHeader(QHeaderView* header, int section, Qt::MouseButton button = Qt::LeftButton) {
-    const int middle = header->sectionViewportPosition(section) + header->sectionSize(section) / 2;
-    const QPoint at = header->orientation() == Qt::Horizontal ? QPoint(middle, header->height() / 2)
-                                                              : QPoint(header->width() / 2, middle);
-    QTest::mouseClick(header->viewport(), button, {}, at);
-}
-
-// The editor that is open, once editors closed before are gone.
-template <typename Editor>
-Editor* OpenEditor(const CGridCtrl& grid) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return grid.table()->viewport()->findChild<Editor*>();
-}
-
-QLineEdit* EditWithF2(CGridCtrl& grid, int row, int col) {
-    grid.setFocusCell(row, col);
-    QTest::keyClick(grid.table(), Qt::Key_F2);
-    return OpenEditor<QLineEdit>(grid);
-}
-
-// Enter ends an edit once the event loop runs.
-void PressReturn(QWidget* editor) {
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();
-}
-
 // Types text as key presses carrying it, as an input method delivers it.
 void Type(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
@@ -154,11 +119,6 @@ bool SameRange(const GridRange& a, const GridRange& b) {
            a.maxCol == b.maxCol;
 }
 
-void ExpectStop(QMessageBox* box, const std::string& text) {
-    QCOMPARE(box->text(), ToQ(text));
-    QCOMPARE(box->icon(), QMessageBox::Critical);
-    box->button(QMessageBox::Ok)->click();
-}
 
 }  // namespace
 
@@ -636,15 +596,11 @@ private slots:
     void rightClickTellsTheViewWhichCell() {
         auto grid = MakeGrid(5, 4);
         FakeView view(*grid);
-        const auto contextMenu = [](QWidget* target, QPoint at) {
-            QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
-            QApplication::sendEvent(target, &event);
-        };
-        contextMenu(grid->table()->viewport(), CellCenter(*grid, 3, 2));
+        test::ContextMenuAt(grid->table()->viewport(), CellCenter(*grid, 3, 2));
         QHeaderView* titles = grid->table()->horizontalHeader();
-        contextMenu(titles->viewport(), QPoint(titles->sectionViewportPosition(2) + 5, 5));
+        test::ContextMenuAt(titles->viewport(), QPoint(titles->sectionViewportPosition(2) + 5, 5));
         QHeaderView* numbers = grid->table()->verticalHeader();
-        contextMenu(numbers->viewport(), QPoint(5, numbers->sectionViewportPosition(3) + 5));
+        test::ContextMenuAt(numbers->viewport(), QPoint(5, numbers->sectionViewportPosition(3) + 5));
         QCOMPARE(view.rightClicks, (std::vector<std::pair<int, int>>{{3, 2}, {0, 3}, {4, 0}}));
     }
 
