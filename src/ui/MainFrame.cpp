@@ -50,7 +50,10 @@ CMainFrame::CMainFrame(CTabrixApp& app, QtUserInterface& ui, QWidget* parent)
     setCentralWidget(m_mdi);
     m_ui.setParentWidget(this);
     connect(m_actions, &CommandActions::triggered, this, &CMainFrame::runCommand);
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { refreshFromActive(); });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (auto* child = qobject_cast<CChildFrame*>(window)) m_lastActive = child;
+        refreshFromActive();
+    });
     registerOwnCommands();
     buildToolBars();
     buildStatusBar();
@@ -88,13 +91,20 @@ CChildFrame* CMainFrame::addDocumentWindow(QWidget* view, DocumentWindowContent*
     connect(frame, &QObject::destroyed, this, [this] { refreshFromActive(); }, Qt::QueuedConnection);
     frame->showMaximized();
     m_mdi->setActiveSubWindow(frame);
+    m_lastActive = frame;
     refreshFromActive();
     return frame;
 }
 
 CChildFrame* CMainFrame::activeChild() const {
     // The current window, even while the main window itself is not active.
-    return qobject_cast<CChildFrame*>(m_mdi->currentSubWindow());
+    if (auto* current = qobject_cast<CChildFrame*>(m_mdi->currentSubWindow())) return current;
+    // Qt names none while the main window is active without a document
+    // window being so (the focus came from outside the document windows, or
+    // the window system activated the main window alone); the document the
+    // user sees is still the one activated last.
+    if (m_lastActive && m_mdi->subWindowList().contains(m_lastActive.data())) return m_lastActive;
+    return nullptr;
 }
 
 void CMainFrame::setMenuMode(MenuMode mode) {
@@ -393,6 +403,15 @@ void CMainFrame::runOptions() {
 void CMainFrame::runAbout() {
     CAboutDlg about(m_app, m_ui, this);
     about.exec();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A document opened while the main window was hidden (from the command
+    // line) was never activated; Qt does not activate it when the main window
+    // becomes active, and would then name no active document.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_mdi->activeSubWindow())
+        if (CChildFrame* child = activeChild()) m_mdi->setActiveSubWindow(child);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

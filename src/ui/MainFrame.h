@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QPrinter>
 
 #include <array>
@@ -89,6 +90,7 @@ public slots:
     void runCommand(tabrix::CommandId id);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -117,6 +119,7 @@ private:
     QList<QAction*> m_recentActions;
     QList<QAction*> m_windowActions;
     QMdiArea* m_mdi;
+    QPointer<CChildFrame> m_lastActive;
     QToolBar* m_mainBar = nullptr;
     QToolBar* m_convertBar = nullptr;
     QToolBar* m_pageBar = nullptr;

@@ -178,6 +178,27 @@ private slots:
         QCOMPARE(opened, std::string("/tmp/表.csv"));
         QCOMPARE(desktop.app().recentFiles().files().front(), std::string("/tmp/表.csv"));
     }
+
+    void documentFromTheCommandLineIsTheActiveOneOnceTheWindowShows() {
+        DesktopApp desktop;
+        desktop.initInstance();
+        CMainFrame& frame = desktop.mainFrame();
+        test::StubDocument document;
+        document.m_enabled = {CommandId::PageNext};
+        frame.setOpenFileHook([&](const std::string&) {
+            frame.addDocumentWindow(new QWidget, &document);
+            return true;
+        });
+        QVERIFY(desktop.openCommandLine({QStringLiteral("/tmp/a.csv")}));
+        desktop.showMainWindow();
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QVERIFY(frame.activeChild());
+        QVERIFY(frame.commandAction(CommandId::PageNext)->isEnabled());
+        frame.commandAction(CommandId::PageNext)->trigger();
+        QCOMPARE(document.m_ran, std::vector<CommandId>{CommandId::PageNext});
+        frame.mdiArea()->closeAllSubWindows();
+    }
 };
 
 }  // namespace tabrix
