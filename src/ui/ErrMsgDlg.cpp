@@ -102,6 +102,9 @@ ErrMsgWindowHandle::~ErrMsgWindowHandle() {
 ErrorListWindowFactory ErrMsgWindowFactory(CTabrixView& view, QWidget* parent) {
     return [&view, parent](CErrMsgList& list) -> std::unique_ptr<IErrorListWindow> {
         auto* window = new CErrMsgDlg(list, [&view] { view.closeErrorList(); }, parent);
+        // Over the lower part of the main window, where it hides the least of the grid.
+        const QRect main = parent->window()->frameGeometry();
+        window->move(main.center().x() - window->width() / 2, main.bottom() - window->height() - main.height() / 8);
         window->show();
         return std::make_unique<ErrMsgWindowHandle>(window);
     };

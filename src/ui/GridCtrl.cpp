@@ -594,6 +594,8 @@ void CGridCtrl::printPreview(bool fitColumns) {
     QPrintPreviewDialog dialog(&printer, this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this, fitColumns](QPrinter* target) { printTo(*target, fitColumns); });
+    // Qt's own size shows a page too small to read.
+    dialog.resize(window()->size() * 4 / 5);
     dialog.exec();
 }
 
