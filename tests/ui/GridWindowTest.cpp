@@ -217,6 +217,19 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), ToQ("156\t18720\t請求済"));
     }
 
+    void pasteAndSelectAllGoThroughTheGrid() {
+        DocumentWidget* window = openExample();
+        CGridCtrl& grid = window->grid();
+        QGuiApplication::clipboard()->setText(ToQ("はさみ"));
+        grid.setSelectedRange({3, kProduct, 3, kProduct});
+        trigger(CommandId::EditPaste);
+        QCOMPARE(field(*window, 3, kProduct), std::string("はさみ"));
+        QCOMPARE(frame().paneText(StatusPane::Changed), ToQ("変更"));
+        trigger(CommandId::EditSelectAll);
+        const GridRange range = grid.selectedRange();
+        QCOMPARE(QList<int>({range.minRow, range.minCol, range.maxRow, range.maxCol}), QList<int>({1, 1, 100, 11}));
+    }
+
     void sortOnTitleClickReordersThePageButRowCommandsKeepToTheirLines() {
         m_desktop->app().settings().OpenDlg = 0;
         const QString path = m_folder.filePath(QStringLiteral("sort.csv"));
