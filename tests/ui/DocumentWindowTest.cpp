@@ -4,7 +4,6 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,7 +13,6 @@
 
 #include "UiTestSupport.h"
 #include "ui/ChildFrame.h"
-#include "ui/DocumentHooks.h"
 #include "ui/DocumentWidget.h"
 #include "ui/FileDlgs.h"
 #include "ui/GridCtrl.h"
@@ -28,18 +26,9 @@ namespace tabrix {
 
 namespace {
 
+using test::ChooseInFileDialog;
 using test::ModalScript;
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using test::ReadFile;
 
 // A cell of the grid: row 0 holds the titles, column 0 the line numbers.
 QString ItemText(const DocumentWidget& view, int row, int column) {
@@ -53,15 +42,6 @@ void SelectRow(DocumentWidget& view, int row) {
 
 std::size_t LineCount(const DocumentWidget& view) {
     return view.document().lines().size();
-}
-
-// Chooses a file in a common file dialog, with the filter entry given, and accepts it.
-void ChooseInFileDialog(QFileDialog* dialog, const QString& path, int filter = -1) {
-    if (filter >= 0) dialog->selectNameFilter(dialog->nameFilters().at(filter));
-    dialog->selectFile(path);
-    // selectFile leaves the name box alone while it has the focus.
-    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path);
-    QMetaObject::invokeMethod(dialog, "accept");
 }
 
 void ExpectQuestion(QMessageBox* box, const char* text, QMessageBox::StandardButtons buttons,
@@ -82,9 +62,7 @@ class DocumentWindowTest : public QObject {
 private slots:
     void init() {
         QVERIFY(m_folder.isValid());
-        m_desktop = test::StartOnEmptySettings();
-        InstallDocumentLayer(m_desktop->mainFrame(), m_desktop->app(), m_desktop->ui());
-        m_desktop->showMainWindow();
+        m_desktop = test::StartWithDocuments();
     }
     void cleanup() { m_desktop.reset(); }
 
@@ -350,17 +328,11 @@ private slots:
 private:
     CMainFrame& frame() { return m_desktop->mainFrame(); }
     void trigger(CommandId id) { frame().commandAction(id)->trigger(); }
-    int windowCount() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return static_cast<int>(frame().mdiArea()->subWindowList().size());
-    }
-    DocumentWidget* activeView() {
-        CChildFrame* child = frame().activeChild();
-        return child ? qobject_cast<DocumentWidget*>(child->view()) : nullptr;
-    }
+    int windowCount() { return test::DocumentWindowCount(frame()); }
+    DocumentWidget* activeView() { return test::ActiveDocument(frame()); }
     QString file(const QString& name, const QByteArray& bytes) {
         const QString path = m_folder.filePath(name);
-        WriteFile(path, bytes);
+        if (!test::WriteFile(path, bytes)) qFatal("cannot write %s", qPrintable(path));
         return path;
     }
     // Opens a file without the file-read dialog and inserts a file after its

@@ -63,6 +63,16 @@ inline QLineEdit* EditWithF2(CGridCtrl& grid, int row, int col) {
     return OpenEditor<QLineEdit>(grid);
 }
 
+// Opens the editor of a cell and types text over what it shows; the editor,
+// or null when none opened.
+inline QLineEdit* TypeIntoCell(CGridCtrl& grid, int row, int col, const QString& text) {
+    QLineEdit* editor = EditWithF2(grid, row, col);
+    if (!editor) return nullptr;
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    return editor;
+}
+
 // Enter ends an edit once the event loop runs.
 inline void PressReturn(QWidget* editor) {
     QTest::keyClick(editor, Qt::Key_Return);

@@ -3,7 +3,6 @@
 // editor, the menus, keys, context menu and the error list window.
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMdiArea>
@@ -20,8 +19,6 @@
 #include "GridTestSupport.h"
 #include "UiTestSupport.h"
 #include "text/Record.h"
-#include "ui/ChildFrame.h"
-#include "ui/DocumentHooks.h"
 #include "ui/DocumentWidget.h"
 #include "ui/ErrMsgDlg.h"
 #include "ui/MainFrame.h"
@@ -34,6 +31,7 @@ namespace tabrix {
 namespace {
 
 using test::CellCenter;
+using test::ChooseInFileDialog;
 using test::ClickHeader;
 using test::ContextMenuAt;
 using test::DoubleClick;
@@ -42,6 +40,9 @@ using test::ExpectStop;
 using test::ModalScript;
 using test::OpenEditor;
 using test::PressReturn;
+using test::ReadFile;
+using test::TypeIntoCell;
+using test::WriteFile;
 
 // Grid columns of the example: the file's nine fields with the two name
 // columns of the translation after the customer code.
@@ -53,16 +54,6 @@ constexpr int kQuantity = 8;
 constexpr int kAmount = 9;
 constexpr int kStatus = 10;
 constexpr int kUser = 11;
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
 
 // The commands of a menu as the user reads them: captions, "-" for a separator.
 QStringList Captions(const QMenu& menu) {
@@ -97,13 +88,11 @@ class GridWindowTest : public QObject {
 private slots:
     void init() {
         QVERIFY(m_folder.isValid());
-        m_desktop = test::StartOnEmptySettings();
-        InstallDocumentLayer(m_desktop->mainFrame(), m_desktop->app(), m_desktop->ui());
+        m_desktop = test::StartWithDocuments();
         Settings& settings = m_desktop->app().settings();
         settings.OpenDlg = 0;
         settings.Psize = 100;
         settings.DefDir = FromQLossy(m_folder.path());
-        m_desktop->showMainWindow();
         for (const char* name : {"orders.ctrl", "ORDERS.CSV", "CUSTOMERS.CSV"}) {
             const QString source = QStringLiteral(TABRIX_SOURCE_DIR "/examples/") + QLatin1String(name);
             QVERIFY(WriteFile(m_folder.filePath(QLatin1String(name)), ReadFile(source)));
@@ -147,10 +136,8 @@ private slots:
     void editingADateInCompactFormStoresItWithSlashes() {
         DocumentWidget* window = openExample();
         CGridCtrl& grid = window->grid();
-        QLineEdit* editor = EditWithF2(grid, 1, kDate);
+        QLineEdit* editor = TypeIntoCell(grid, 1, kDate, QStringLiteral("20240210"));
         QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, QStringLiteral("20240210"));
         PressReturn(editor);
         QVERIFY(!grid.isEditing());
         QCOMPARE(text(grid, 1, kDate), QStringLiteral("2024/02/10"));
@@ -161,10 +148,8 @@ private slots:
     void aRejectedEditShowsTheColumnsMessageAndKeepsTheOldText() {
         DocumentWidget* window = openExample();
         CGridCtrl& grid = window->grid();
-        QLineEdit* editor = EditWithF2(grid, 1, kQuantity);
+        QLineEdit* editor = TypeIntoCell(grid, 1, kQuantity, QStringLiteral("600"));
         QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, QStringLiteral("600"));
         ModalScript script;
         script.on<QMessageBox>([](QMessageBox* box) { ExpectStop(box, "最大値(500)より大きい値です。"); });
         QVERIFY2(script.run([&] { PressReturn(editor); }), qPrintable(script.failures()));
@@ -251,11 +236,7 @@ private slots:
         QVERIFY(WriteFile(insert, "x,9\r\n"));
         ClickHeader(grid.table()->verticalHeader(), 0);
         ModalScript script;
-        script.on<QFileDialog>([&](QFileDialog* dialog) {
-            dialog->selectFile(insert);
-            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(insert);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
+        script.on<QFileDialog>([&](QFileDialog* dialog) { ChooseInFileDialog(dialog, insert); });
         QVERIFY2(script.run([&] { trigger(CommandId::FileInsert); }), qPrintable(script.failures()));
         std::vector<std::string> lines;
         for (std::size_t i = 0; i < window->document().lines().size(); ++i)
@@ -387,9 +368,7 @@ private slots:
         script
             .on<QFileDialog>([&](QFileDialog* dialog) {
                 QCOMPARE(dialog->windowTitle(), ToQ("エラーデータ保存"));
-                dialog->selectFile(output);
-                if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(output);
-                QMetaObject::invokeMethod(dialog, "accept");
+                ChooseInFileDialog(dialog, output);
             })
             .on<QMessageBox>([&](QMessageBox* box) {
                 QCOMPARE(box->text(), ToQ("<" + FromQLossy(output) + ".txt>ファイルに 6 件出力しました。"));
@@ -449,18 +428,12 @@ private slots:
 private:
     CMainFrame& frame() { return m_desktop->mainFrame(); }
     void trigger(CommandId id) { frame().commandAction(id)->trigger(); }
-    int windowCount() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return static_cast<int>(frame().mdiArea()->subWindowList().size());
-    }
+    int windowCount() { return test::DocumentWindowCount(frame()); }
     void closeAll() {
         frame().mdiArea()->closeAllSubWindows();
         QCOMPARE(windowCount(), 0);
     }
-    DocumentWidget* activeWindow() {
-        CChildFrame* child = frame().activeChild();
-        return child ? qobject_cast<DocumentWidget*>(child->view()) : nullptr;
-    }
+    DocumentWidget* activeWindow() { return test::ActiveDocument(frame()); }
     DocumentWidget* openExample() {
         if (!frame().openFile(FromQLossy(m_folder.filePath(QStringLiteral("orders.ctrl"))))) return nullptr;
         return activeWindow();

@@ -1,11 +1,20 @@
 #include "UiTestSupport.h"
 
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <algorithm>
+
+#include "ui/ChildFrame.h"
+#include "ui/DocumentHooks.h"
+#include "ui/DocumentWidget.h"
+#include "ui/MainFrame.h"
 
 namespace tabrix::test {
 
@@ -25,6 +34,41 @@ std::unique_ptr<DesktopApp> StartOnEmptySettings() {
     auto desktop = std::make_unique<DesktopApp>();
     desktop->initInstance();
     return desktop;
+}
+
+std::unique_ptr<DesktopApp> StartWithDocuments() {
+    auto desktop = StartOnEmptySettings();
+    InstallDocumentLayer(desktop->mainFrame(), desktop->app(), desktop->ui());
+    desktop->showMainWindow();
+    return desktop;
+}
+
+DocumentWidget* ActiveDocument(const CMainFrame& frame) {
+    CChildFrame* child = frame.activeChild();
+    return child ? qobject_cast<DocumentWidget*>(child->view()) : nullptr;
+}
+
+int DocumentWindowCount(const CMainFrame& frame) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return static_cast<int>(frame.mdiArea()->subWindowList().size());
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+void ChooseInFileDialog(QFileDialog* dialog, const QString& path, int filter) {
+    if (filter >= 0) dialog->selectNameFilter(dialog->nameFilters().at(filter));
+    dialog->selectFile(path);
+    // selectFile leaves the name box alone while it has the focus.
+    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(path);
+    QMetaObject::invokeMethod(dialog, "accept");
 }
 
 namespace {

@@ -17,7 +17,13 @@
 #include "app/DocumentWindow.h"
 #include "ui/DesktopApp.h"
 
+class QFileDialog;
 class QMenuBar;
+
+namespace tabrix {
+class CMainFrame;
+class DocumentWidget;
+}  // namespace tabrix
 
 namespace tabrix::test {
 
@@ -28,6 +34,19 @@ void IsolateSettings();
 void ClearSettings();
 // A desktop started on empty settings, its main window created but not shown.
 std::unique_ptr<DesktopApp> StartOnEmptySettings();
+
+// As StartOnEmptySettings, with the document layer installed and the main window shown.
+std::unique_ptr<DesktopApp> StartWithDocuments();
+
+// The document window that is active, and how many are open once closed
+// windows are gone.
+DocumentWidget* ActiveDocument(const CMainFrame& frame);
+int DocumentWindowCount(const CMainFrame& frame);
+
+QByteArray ReadFile(const QString& path);
+bool WriteFile(const QString& path, const QByteArray& bytes);
+// Chooses a file in a common file dialog, with the filter entry given, and accepts it.
+void ChooseInFileDialog(QFileDialog* dialog, const QString& path, int filter = -1);
 
 // Every caption of the menu bar, menus and submenus included, in order.
 QStringList MenuCaptions(const QMenuBar& bar);
