@@ -133,6 +133,20 @@ private slots:
         QVERIFY(!frame().paneText(StatusPane::Message).isEmpty());
     }
 
+    void titleLineCommandTogglesTheFirstLine() {
+        DocumentWidget* window = openExample();
+        CGridCtrl& grid = window->grid();
+        QVERIFY(frame().commandAction(CommandId::TitleLine)->isChecked());
+        trigger(CommandId::TitleLine);
+        QVERIFY(!frame().commandAction(CommandId::TitleLine)->isChecked());
+        QCOMPARE(text(grid, 1, 0), QStringLiteral("000001"));
+        QCOMPARE(text(grid, 1, kProduct), ToQ("商品名"));
+        QCOMPARE(text(grid, 0, kProduct), ToQ("商品名"));  // the schema's title
+        QCOMPARE(frame().pageSelector()->count(), 4);
+        trigger(CommandId::TitleLine);
+        QCOMPARE(text(grid, 1, 0), QStringLiteral("000002"));
+    }
+
     void editingADateInCompactFormStoresItWithSlashes() {
         DocumentWidget* window = openExample();
         CGridCtrl& grid = window->grid();
@@ -223,6 +237,8 @@ private slots:
         DocumentWidget* window = activeWindow();
         CGridCtrl& grid = window->grid();
 
+        // Without a control file there is nothing to check the data against.
+        QVERIFY(!frame().commandAction(CommandId::DataCheck)->isEnabled());
         QVERIFY(!frame().commandAction(CommandId::SortDisplay)->isChecked());
         trigger(CommandId::SortDisplay);
         QVERIFY(frame().commandAction(CommandId::SortDisplay)->isChecked());
