@@ -11,6 +11,7 @@
 #include "document/OpenCommand.h"
 #include "document/TabrixDoc.h"
 #include "ui/DocumentWidget.h"
+#include "ui/GridCtrl.h"
 #include "ui/MainFrame.h"
 #include "ui/OpenFileDlg.h"
 #include "ui/QtUserInterface.h"
@@ -61,6 +62,7 @@ private:
     void show(std::unique_ptr<CTabrixDoc> doc, const QElapsedTimer& clock = {}) {
         auto* window = new DocumentWidget(std::move(doc), m_context);
         window->setOpenClock(clock);
+        window->grid().setPrinter(&m_frame.printer());
         CMainFrame* frame = &m_frame;
         window->view().setContextMenuHook([frame](int, int, const std::vector<MenuItem>& items) {
             frame->popupMenu(items, QCursor::pos());

@@ -583,14 +583,16 @@ void CGridCtrl::printTo(QPrinter& printer, bool fitColumns) const {
 
 void CGridCtrl::print(bool fitColumns) {
     endEditing();
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter own(QPrinter::HighResolution);
+    QPrinter& printer = m_printer ? *m_printer : own;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) printTo(printer, fitColumns);
 }
 
 void CGridCtrl::printPreview(bool fitColumns) {
     endEditing();
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter own(QPrinter::HighResolution);
+    QPrinter& printer = m_printer ? *m_printer : own;
     QPrintPreviewDialog dialog(&printer, this);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this, fitColumns](QPrinter* target) { printTo(*target, fitColumns); });

@@ -100,6 +100,8 @@ public:
 
     void setRedraw(bool on) override;
 
+    // The printer that "プリンタの設定..." sets up; without one each print starts afresh.
+    void setPrinter(QPrinter* printer) { m_printer = printer; }
     void print(bool fitColumns) override;
     void printPreview(bool fitColumns) override;
 
@@ -171,6 +173,7 @@ private:
     void applyInputMethod(QWidget* editor) const;
     void rightClick(int row, int col);
     void printTo(QPrinter& printer, bool fitColumns) const;
+    QPrinter* m_printer = nullptr;
 
     GridModel* m_model;
     GridView* m_view;
