@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/RunProcess.h"
+#include "support/SharedData.h"
 #include "support/TempDir.h"
 
 namespace tabrix {
@@ -77,8 +78,8 @@ TEST(CliSave, WritesAsSaveAsWould) {
 }
 
 TEST(CliSave, KenAllComesBackByteForByte) {
-    const std::filesystem::path source = TABRIX_SOURCE_DIR "/../shared/data/KEN_ALL.CSV";
-    if (!std::filesystem::exists(source)) GTEST_SKIP() << "no " << source;
+    const std::filesystem::path source = test::KenAllPath();
+    if (source.empty()) GTEST_SKIP() << "KEN_ALL.CSV is not on this machine";
     test::TempDir dir;
     const auto out = (dir / "copy.csv").string();
     const auto r = RunCli({"save", source.string(), out});

@@ -7,6 +7,7 @@
 
 #include "document/FileOpenDlg.h"
 #include "support/DocFixture.h"
+#include "support/SharedData.h"
 
 namespace tabrix {
 namespace {
@@ -81,8 +82,8 @@ TEST(DocSave, ShortRowsArePaddedAndMarksBecomeSpaces) {
 }
 
 TEST(DocSave, KenAllComesBackByteForByte) {
-    const std::filesystem::path source = TABRIX_SOURCE_DIR "/../shared/data/KEN_ALL.CSV";
-    if (!std::filesystem::exists(source)) GTEST_SKIP() << "no " << source;
+    const std::filesystem::path source = test::KenAllPath();
+    if (source.empty()) GTEST_SKIP() << "KEN_ALL.CSV is not on this machine";
     DocFixture f;
     CTabrixDoc doc(f.app);
     const std::string bytes = ReadBytes(source);
