@@ -13,22 +13,7 @@
 
 namespace tabrix::bench {
 
-class SilentUi : public IUserInterface {
-public:
-    MsgResult messageBox(std::string_view, MsgIcon, MsgButtons buttons) override {
-        return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
-    }
-    void beep() override {}
-    IProgress& progress() override { return m_progress; }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
-    bool getOpenFileName(FileDialogRequest&) override { return false; }
-    bool getSaveFileName(FileDialogRequest&) override { return false; }
-    bool runModal(CDialogModel&) override { return false; }
-
-private:
-    NullProgress m_progress;
-};
+using SilentUi = SilentUserInterface;
 
 // $TABRIX_BENCH_DATA, else bench/data/orders.csv, else a generated file of
 // 100,000 lines in the temporary folder.

@@ -99,4 +99,24 @@ public:
     void destroy() override {}
 };
 
+// A user interface without a screen: every question is answered Yes, no
+// dialog is shown (a file or modal dialog counts as cancelled) and progress
+// goes nowhere. Headless callers override what they need.
+class SilentUserInterface : public IUserInterface {
+public:
+    MsgResult messageBox(std::string_view, MsgIcon, MsgButtons buttons) override {
+        return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
+    }
+    void beep() override {}
+    IProgress& progress() override { return m_progress; }
+    void beginWaitCursor() override {}
+    void endWaitCursor() override {}
+    bool getOpenFileName(FileDialogRequest&) override { return false; }
+    bool getSaveFileName(FileDialogRequest&) override { return false; }
+    bool runModal(CDialogModel&) override { return false; }
+
+private:
+    NullProgress m_progress;
+};
+
 }  // namespace tabrix

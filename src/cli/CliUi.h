@@ -17,25 +17,18 @@ struct OpenChoices {
     bool title = false;             // --title
 };
 
-class CliUi : public IUserInterface {
+class CliUi : public SilentUserInterface {
 public:
     explicit CliUi(OpenChoices choices) : m_choices(choices) {}
     // The control file being opened, whose settings stand for the dialog's.
     void setCtrlFile(const CCtrlFile* ctrl) { m_ctrl = ctrl; }
 
     MsgResult messageBox(std::string_view text, MsgIcon icon, MsgButtons buttons) override;
-    void beep() override {}
-    IProgress& progress() override { return m_progress; }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
-    bool getOpenFileName(FileDialogRequest&) override { return false; }
-    bool getSaveFileName(FileDialogRequest&) override { return false; }
     bool runModal(CDialogModel& dialog) override;
 
 private:
     OpenChoices m_choices;
     const CCtrlFile* m_ctrl = nullptr;
-    NullProgress m_progress;
 };
 
 // Prints "tabrix-cli: " and the code page 932 text to stderr in UTF-8.
