@@ -93,6 +93,9 @@ int CTabrixView::ShowPage(bool countAll, int jumpRow, int jumpCol) {
     m_grid.clearSelection();
     m_grid.setFocusCell(-1, -1);
     if (m_bFilter && m_pFilter) m_pFilter->resetWorkLists();
+    // While the filter is on the whole store is scanned: the status bar then
+    // shows the total that passes, and the pages are those of that total.
+    if (m_bFilter) countAll = true;
 
     const std::vector<ColumnLook> looks = columnLooks();
     resetCells(looks);
@@ -166,6 +169,7 @@ int CTabrixView::ShowPage(bool countAll, int jumpRow, int jumpCol) {
         m_grid.setFocusCell(row, jumpCol);
     }
     m_nShownCount = static_cast<int>(counter - 1);
+    if (m_bFilter) m_nPageCount = std::max(1, static_cast<int>((m_nShownCount + pageSize - 1) / pageSize));
     notifyChanged();  // the page selector and the status bar follow
     return m_nShownCount;
 }
