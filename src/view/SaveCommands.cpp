@@ -34,7 +34,7 @@ void CTabrixView::OnSplitSave() {
     RunSplitSave(dlg);
 }
 
-void CTabrixView::RunSplitSave(const CDivOptDlg& dlg) {
+bool CTabrixView::RunSplitSave(const CDivOptDlg& dlg) {
     SplitRequest request;
     request.outFile = dlg.m_strOutFile;
     request.files = dlg.m_nFiles;
@@ -48,7 +48,7 @@ void CTabrixView::RunSplitSave(const CDivOptDlg& dlg) {
             char text[160];
             std::snprintf(text, sizeof text, "%s 個のファイルを作成します。よろしいですか？",
                           FormatCount(static_cast<long long>(files)).c_str());
-            if (m_app.ui.messageBox(text, MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) return;
+            if (m_app.ui.messageBox(text, MsgIcon::Question, MsgButtons::YesNo) != MsgResult::Yes) return false;
         }
     }
     int written = 0;
@@ -60,11 +60,12 @@ void CTabrixView::RunSplitSave(const CDivOptDlg& dlg) {
     }
     if (!ok) {
         m_app.ui.messageBox(error, MsgIcon::Stop);
-        return;
+        return false;
     }
     char text[64];
     std::snprintf(text, sizeof text, "ファイルを %d 個に分割しました。", written);
     m_app.ui.messageBox("<" + m_doc.dataFileName() + ">" + text, MsgIcon::Information);
+    return true;
 }
 
 void CTabrixView::OnConditionalSave() {

@@ -84,6 +84,16 @@ void CTabrixView::showTitles(const std::vector<ColumnLook>& looks) {
     }
 }
 
+void CTabrixView::ToDisplayFields(std::vector<std::string>& fields) const {
+    const CCtrlFile& cf = m_doc.m_CtrlFile;
+    if (!cf.m_bLoaded) return;
+    const EraTable eras = EraTableOf(m_app.settings);
+    for (const auto& col : cf.m_Cols) {
+        if (col->isDateOrTime() && col->m_nCol >= 1 && static_cast<std::size_t>(col->m_nCol) <= fields.size())
+            ToDisplayNotation(fields[static_cast<std::size_t>(col->m_nCol - 1)], *col, eras);
+    }
+}
+
 int CTabrixView::ShowPage(bool countAll, int jumpRow, int jumpCol) {
     WaitCursorScope wait(m_app.ui);
     const bool gridModified = m_grid.isModified();

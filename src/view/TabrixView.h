@@ -122,12 +122,18 @@ public:
     // After the conditions were confirmed: the filter is on when one is
     // enabled, else off with every condition cleared; page 1 is shown.
     void ApplyFilter();
+    // Empties the filter's working lists before a pass over the store.
+    void ResetFilterWorkLists() {
+        if (m_pFilter) m_pFilter->resetWorkLists();
+    }
+    // A record's fields as the grid shows them: dates and times in their display notation.
+    void ToDisplayFields(std::vector<std::string>& fields) const;
     // Disables every condition and switches the filter off.
     void ClearFilterConditions();
 
     // "ﾌｧｲﾙ分割保存" and "条件付き保存": the dialog, then the files.
     void OnSplitSave();
-    void RunSplitSave(const CDivOptDlg& dlg);
+    bool RunSplitSave(const CDivOptDlg& dlg);
     CSaveOpt& saveOptions() { return m_saveOpt; }
     void OnConditionalSave();
     // After the options were confirmed; the number of lines written, or -1.
