@@ -39,5 +39,7 @@ int RunCheck(const CliOptions& options);
 int RunFilter(const CliOptions& options);
 int RunSplit(const CliOptions& options);
 int RunSelect(const CliOptions& options);
+int RunAggregate(const CliOptions& options);
+int RunTotal(const CliOptions& options);
 
 }  // namespace tabrix
