@@ -58,6 +58,25 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::SortDisplay: m_grid.setSortOnTitleClick(!m_grid.sortOnTitleClick()); break;
         case CommandId::Font: chooseFont(); break;
         case CommandId::DataCheck: RunDataCheck(); break;
+        case CommandId::RowInsert: OnRowInsert(false); break;
+        case CommandId::RowCopy: OnRowInsert(true); break;
+        case CommandId::RowDelete: OnRowDelete(); break;
+        case CommandId::RowSort: OnRowSort(); break;
+        case CommandId::Transpose: OnTranspose(); break;
+        case CommandId::ColTitleEdit: OnColTitleEdit(); break;
+        case CommandId::ColCopy: OnColCopy(); break;
+        case CommandId::ColReplace: OnColReplace(); break;
+        case CommandId::ColClear: OnColClear(); break;
+        case CommandId::ColAlign: OnColAlign(); break;
+        case CommandId::ColInsert: OnColInsert(); break;
+        case CommandId::ColDelete: OnColDelete(); break;
+        case CommandId::ColMerge: OnColMerge(); break;
+        case CommandId::ColSplit: OnColSplit(); break;
+        case CommandId::ColReorder: OnColReorder(); break;
+        case CommandId::ColumnHide: OnColumnHide(); break;
+        case CommandId::ColumnShowAll: OnColumnShowAll(); break;
+        case CommandId::ColumnWidth: OnColumnWidth(); break;
+        case CommandId::ColumnAutoSize: m_grid.autoSize(); break;
         default: break;
     }
     notifyChanged();
