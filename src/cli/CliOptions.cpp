@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/EditCommand.h"
 #include "text/Cp932.h"
 
 namespace tabrix {
@@ -30,7 +31,7 @@ std::string DelimiterName(char delimiter) {
 
 bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error) {
     if (argc < 2) {
-        error = "usage: tabrix-cli info|save|check FILE... [options]";
+        error = "usage: tabrix-cli info|save|check|edit FILE... [options]";
         return false;
     }
     options.command = argv[1];
@@ -84,6 +85,10 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
             else if (!toCp932(v, path))
                 return false;
             (arg == "--errors" ? options.errorsFile : arg == "--fix" ? options.fixFile : options.defDir) = path;
+        } else if (const int arity = options.command == "edit" ? EditOptionArity(arg) : -1; arity >= 0) {
+            std::string text;
+            if (arity == 1 && (!value(i, arg, v) || !toCp932(v, text))) return false;
+            options.commandOptions.emplace_back(arg, text);
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option: " + arg;
             return false;

@@ -21,6 +21,9 @@ struct CliOptions {
     std::optional<std::string> fixFile;     // check: --fix OUT
     std::optional<std::string> defDir;      // --defdir DIR
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE
+    // edit: the frame's and the command's own options in order (name, code
+    // page 932 value; empty for a flag).
+    std::vector<std::pair<std::string, std::string>> commandOptions;
 };
 
 // Parses argv (UTF-8). On failure returns false with a message in error.

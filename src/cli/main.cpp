@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     if (options.command == "info") return RunInfo(options);
     if (options.command == "save") return RunSave(options);
     if (options.command == "check") return RunCheck(options);
-    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check)\n", options.command.c_str());
+    if (options.command == "edit") return RunEdit(options);
+    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, edit)\n", options.command.c_str());
     return kExitFailure;
 }
