@@ -17,6 +17,7 @@ struct CliOptions {
     OpenChoices open;
     std::optional<char> outDelimiter;
     std::optional<bool> outQuote;
+    bool outExcel = false;  // select: --out-delim excel
     std::optional<std::string> errorsFile;  // check: --errors FILE or "-"
     std::optional<std::string> fixFile;     // check: --fix OUT
     std::optional<std::string> defDir;      // --defdir DIR
@@ -24,6 +25,7 @@ struct CliOptions {
     // edit: the frame's and the command's own options in order (name, code
     // page 932 value; empty for a flag).
     std::vector<std::pair<std::string, std::string>> commandOptions;
+    std::vector<std::string> commandArgs;  // options of filter, split and select, UTF-8, in order
 };
 
 // Parses argv (UTF-8). On failure returns false with a message in error.

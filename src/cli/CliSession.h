@@ -38,5 +38,8 @@ int RunInfo(const CliOptions& options);
 int RunSave(const CliOptions& options);
 int RunCheck(const CliOptions& options);
 int RunEdit(const CliOptions& options);
+int RunFilter(const CliOptions& options);
+int RunSplit(const CliOptions& options);
+int RunSelect(const CliOptions& options);
 
 }  // namespace tabrix

@@ -16,6 +16,9 @@ int main(int argc, char** argv) {
     if (options.command == "save") return RunSave(options);
     if (options.command == "check") return RunCheck(options);
     if (options.command == "edit") return RunEdit(options);
-    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, edit)\n", options.command.c_str());
+    if (options.command == "filter") return RunFilter(options);
+    if (options.command == "split") return RunSplit(options);
+    if (options.command == "select") return RunSelect(options);
+    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select, edit)\n", options.command.c_str());
     return kExitFailure;
 }

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "ui/ColSelDlg.h"
 #include "ui/FileDlgs.h"
+#include "ui/FilterDlgs.h"
 #include "ui/OptionDlg.h"
 #include "ui/QtUserInterface.h"
 #include "ui/RowColDlgs.h"
@@ -28,6 +29,9 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CSplitOpt>([](CSplitOpt& model, QWidget* parent) { return new SplitDialog(model, parent); });
     registry.add<CColOrderDlg>([](CColOrderDlg& model, QWidget* parent) { return new ColOrderDialog(model, parent); });
     registry.add<CColWidthDlg>([](CColWidthDlg& model, QWidget* parent) { return new ColWidthDialog(model, parent); });
+    registry.add<CSampleDlg>([](CSampleDlg& model, QWidget* parent) { return new FilterSettingsDialog(model, parent); });
+    registry.add<CDataSelDlg>([](CDataSelDlg& model, QWidget* parent) { return new DataSelDialog(model, parent); });
+    registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
 }
 
 }  // namespace tabrix

@@ -24,7 +24,7 @@ CColSelDlg CTabrixView::ColumnChooser(int current) const {
 
 LinePasses CTabrixView::LineFilter() {
     if (!m_bFilter || !m_pFilter) return {};
-    m_pFilter->resetWorkLists();
+    ResetFilterWorkLists();
     return [this](const std::vector<std::string>& fields) { return RowPasses(fields); };
 }
 

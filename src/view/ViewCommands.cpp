@@ -77,6 +77,9 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::ColumnShowAll: OnColumnShowAll(); break;
         case CommandId::ColumnWidth: OnColumnWidth(); break;
         case CommandId::ColumnAutoSize: m_grid.autoSize(); break;
+        case CommandId::Filter: OnFilter(); break;
+        case CommandId::FileSplitSave: OnSplitSave(); break;
+        case CommandId::FileConditionalSave: OnConditionalSave(); break;
         default: break;
     }
     notifyChanged();
