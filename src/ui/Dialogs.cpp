@@ -4,6 +4,7 @@
 #include "ui/ColSelDlg.h"
 #include "ui/FileDlgs.h"
 #include "ui/FilterDlgs.h"
+#include "ui/SaveDlgs.h"
 #include "ui/OptionDlg.h"
 #include "ui/QtUserInterface.h"
 #include "ui/RowColDlgs.h"
@@ -31,6 +32,8 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CColWidthDlg>([](CColWidthDlg& model, QWidget* parent) { return new ColWidthDialog(model, parent); });
     registry.add<CSampleDlg>([](CSampleDlg& model, QWidget* parent) { return new FilterSettingsDialog(model, parent); });
     registry.add<CDataSelDlg>([](CDataSelDlg& model, QWidget* parent) { return new DataSelDialog(model, parent); });
+    registry.add<CDivOptDlg>([](CDivOptDlg& model, QWidget* parent) { return new SplitOptDialog(model, parent); });
+    registry.add<CSaveOpt>([](CSaveOpt& model, QWidget* parent) { return new SaveOptDialog(model, parent); });
     registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
 }
 
