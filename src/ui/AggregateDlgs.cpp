@@ -39,14 +39,6 @@ QSpinBox* ColumnBox(QWidget* parent, int value, const QString& name) {
     return box;
 }
 
-// "参照" opens the column chooser; it stays disabled until the chooser is there.
-QPushButton* ChooserButton(QWidget* parent) {
-    auto* button = new QPushButton(ToQ("参照"), parent);
-    button->setAutoDefault(false);
-    button->setEnabled(false);
-    return button;
-}
-
 QButtonGroup* Radios(QWidget* parent, QBoxLayout* layout, std::initializer_list<const char*> captions, int checked,
                      const QString& name) {
     auto* group = new QButtonGroup(parent);
@@ -82,20 +74,29 @@ SumParamDialog::SumParamDialog(CSumParamDlg& model, QWidget* parent) : ModelDial
     auto addColumnRow = [&](int row, int col, const char* label, QSpinBox* box) {
         columns->addWidget(new QLabel(ToQ(label), this), row, col);
         columns->addWidget(box, row, col + 1);
-        columns->addWidget(ChooserButton(this), row, col + 2);
+        // "参照" opens the column chooser and writes the choice into the box.
+        auto* chooser = new QPushButton(ToQ("参照"), this);
+        chooser->setObjectName(box->objectName() + QStringLiteral("Browse"));
+        chooser->setAutoDefault(false);
+        connect(chooser, &QPushButton::clicked, this, [this, box] {
+            int col = box->value();
+            if (m_model.browse(userInterface(), col)) box->setValue(col);
+        });
+        columns->addWidget(chooser, row, col + 2);
+        return chooser;
     };
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
         m_keys[i] = ColumnBox(this, model.m_nKey[i], QStringLiteral("key%1").arg(i + 1));
-        addColumnRow(static_cast<int>(i), 0, CSumParamDlg::kKeyLabels[i], m_keys[i]);
-        if (i > 0) m_aggregateOnly.push_back(m_keys[i]);
+        QPushButton* chooser = addColumnRow(static_cast<int>(i), 0, CSumParamDlg::kKeyLabels[i], m_keys[i]);
+        if (i > 0) m_aggregateOnly.insert(m_aggregateOnly.end(), {m_keys[i], chooser});
     }
     m_keyCount = Check(this, "キーの個数", model.m_bKeyCount, QStringLiteral("keyCount"));
     columns->addWidget(m_keyCount, CSumParamDlg::kKeys, 1, 1, 2);
     m_aggregateOnly.push_back(m_keyCount);
     for (std::size_t i = 0; i < m_calcs.size(); ++i) {
         m_calcs[i] = ColumnBox(this, model.m_nCalc[i], QStringLiteral("calc%1").arg(i + 1));
-        addColumnRow(static_cast<int>(i), 3, CSumParamDlg::kCalcLabels[i], m_calcs[i]);
-        m_aggregateOnly.push_back(m_calcs[i]);
+        QPushButton* chooser = addColumnRow(static_cast<int>(i), 3, CSumParamDlg::kCalcLabels[i], m_calcs[i]);
+        m_aggregateOnly.insert(m_aggregateOnly.end(), {m_calcs[i], chooser});
     }
     columns->setColumnMinimumWidth(3, 24);
 

@@ -14,6 +14,7 @@ void CTabrixView::OnAggregate() {
     m_grid.endEditing();
     CSumParamDlg& dlg = m_sumParamDlg;
     dlg.m_nMaxCols = m_doc.columnCount();
+    dlg.m_Chooser = ColumnChooser(1);
     const CSumParamDlg before = dlg;
     if (!m_app.ui.runModal(dlg)) {
         dlg = before;
@@ -30,9 +31,7 @@ void CTabrixView::OnAggregate() {
 
 DataLines CTabrixView::passLines() {
     ResetFilterWorkLists();
-    DataLines data{m_doc.lines(), titleOffset(), m_doc.columnCount(), {}};
-    if (m_bFilter) data.rowPasses = [this](const std::vector<std::string>& fields) { return RowPasses(fields); };
-    return data;
+    return {m_doc.lines(), titleOffset(), m_doc.columnCount(), LineFilter()};
 }
 
 CSummaryDlg CTabrixView::RunAggregation(const CSumParamDlg& params) {

@@ -42,6 +42,13 @@ std::string CSumParamDlg::validate() const {
     return {};
 }
 
+bool CSumParamDlg::browse(IUserInterface& ui, int& col) {
+    m_Chooser.preselect(col);
+    if (!ui.runModal(m_Chooser)) return false;
+    col = m_Chooser.chosenColumn();
+    return true;
+}
+
 std::vector<int> CSumParamDlg::usedKeys() const { return Used(m_nKey); }
 std::vector<int> CSumParamDlg::usedCalcs() const { return Used(m_nCalc); }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/UserInterface.h"
+#include "view/ColSelDlg.h"
 
 namespace tabrix {
 
@@ -43,7 +44,11 @@ public:
     std::string m_strSeparator = "/";
     bool m_bQuotePrefix = false;   // "セルの先頭に「'」を付与する"
 
-    int m_nMaxCols = 0;  // the document's column count, set by the view before each use
+    int m_nMaxCols = 0;     // the document's column count, set by the view before each use
+    CColSelDlg m_Chooser;   // what "参照" opens, on the document's data, likewise
+
+    // "参照" of a column field: the chooser on its value; OK takes the choice.
+    bool browse(IUserInterface& ui, int& col);
 
     // Enabling: "列総合計" leaves key column 1 only; "集計値" and "データ"
     // each disable the other's controls.

@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "app/UserInterface.h"
-#include "document/ConditionalSave.h"
+#include "view/ColumnPasses.h"
 #include "text/Clock.h"
 #include "view/AggregateDlgs.h"
 #include "view/SummaryDlg.h"
@@ -22,7 +22,7 @@ struct DataLines {
     const CLineStore& lines;
     std::size_t first = 0;
     int width = 0;
-    RowTest rowPasses;
+    LinePasses rowPasses;
 };
 
 // "%02d:%02d:%02d" of a moment.

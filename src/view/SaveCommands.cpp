@@ -76,6 +76,8 @@ void CTabrixView::OnConditionalSave() {
                       m_bFilter, m_doc.m_bTitleLine, m_doc.m_CtrlFile.m_bLoaded, m_doc.columnCount());
     opt.m_ColTitles.clear();
     for (int col = 1; col <= opt.m_nMaxCols; ++col) opt.m_ColTitles.push_back(m_grid.itemText(0, col + m_nFixedCols - 1));
+    opt.m_pLines = &m_doc.lines();
+    opt.m_nFirstLine = titleOffset();
     if (!m_app.ui.runModal(opt)) return;
     RunConditionalSave(opt);
 }

@@ -3,6 +3,7 @@
 // extension rule and the checks on OK.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,8 @@ public:
     bool m_bHasTitleLine = false;
     bool m_bCtrlLoaded = false;
     std::vector<std::string> m_ColTitles;  // index 0 is column 1
+    const class CLineStore* m_pLines = nullptr;  // the data lines, for the value picker
+    std::size_t m_nFirstLine = 0;
 
     // The re-set rules of a use: the column mode without a selection, the
     // format from the document's delimiter, the title from the document,

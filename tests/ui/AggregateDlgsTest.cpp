@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
@@ -28,8 +29,11 @@ class AggregateDlgsTest : public QObject {
 private slots:
     void parameterDialogEnablesByModeAndOutputAndChecksOnOk() {
         test::ScriptedUi ui;
+        CLineStore store;
+        store.push_back("a\tb\tc");
         CSumParamDlg model;
         model.m_nMaxCols = 3;
+        model.m_Chooser = CColSelDlg::OverData(store, 3, 1);
         SumParamDialog dialog(model, nullptr);
         dialog.setUserInterface(&ui);
         QCOMPARE(dialog.windowTitle(), ToQ("集計パラメータ"));
@@ -51,6 +55,17 @@ private slots:
         QVERIFY(!key2->isEnabled() && !calc1->isEnabled() && !oneCell->isEnabled());
         QVERIFY(dialog.findChild<QSpinBox*>(QStringLiteral("key1"))->isEnabled());
         dialog.findChild<QRadioButton*>(QStringLiteral("mode0"))->setChecked(true);
+
+        // "参照" opens the column chooser on the box's column and takes its choice.
+        ui.dialogs.push_back([](CDialogModel& d) {
+            auto& chooser = dynamic_cast<CColSelDlg&>(d);
+            if (chooser.m_Selected != std::vector<int>{0}) return false;
+            chooser.m_Selected = {2};
+            return true;
+        });
+        dialog.findChild<QPushButton*>(QStringLiteral("calc1Browse"))->click();
+        QCOMPARE(calc1->value(), 3);
+        calc1->setValue(1);
 
         key2->setValue(0);
         dialog.show();

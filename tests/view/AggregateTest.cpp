@@ -31,7 +31,7 @@ std::string Text(const CSummaryDlg& result, char delimiter = ',') {
 }
 
 CSummaryDlg Aggregate(const std::vector<std::string>& rows, int width, const std::function<void(CSumParamDlg&)>& set,
-                      IProgress& progress, const RowTest& test = {}) {
+                      IProgress& progress, const LinePasses& test = {}) {
     CLineStore store;
     for (const std::string& row : rows) store.push_back(row);
     CSumParamDlg params;
