@@ -8,7 +8,6 @@
 #include "cli/FilterArgs.h"
 #include "text/Cp932.h"
 #include "text/SjisChar.h"
-#include "view/MemoryGrid.h"
 #include "view/TabrixView.h"
 
 namespace tabrix {
@@ -62,6 +61,13 @@ bool ParseAggregates(const std::string& text, std::array<bool, CSumParamDlg::kAg
         if (comma == std::string::npos) return true;
         begin = comma + 1;
     }
+}
+
+// Prints a dialog's refusal of its fields; true when there was one.
+bool Refused(const CDialogModel& dialog) {
+    const std::string refusal = dialog.validate();
+    if (!refusal.empty()) PrintError(refusal);
+    return !refusal.empty();
 }
 
 struct AggregateArgs {
@@ -142,18 +148,12 @@ int RunAggregate(const CliOptions& options) {
     }
     CliSession session(options);
     if (!session.open(options.files[0])) return kExitFailure;
-    CTabrixDoc& doc = session.doc();
-    MemoryGrid grid;
-    CTabrixView view(doc, session.app(), grid);
-    view.OnInitialUpdate();
+    CTabrixView& view = session.view();
     if (!ApplyFilterArgs(view, parsed.conds)) return kExitFailure;
     CSumParamDlg& params = view.sumParams();
     params = parsed.params;
-    params.m_nMaxCols = doc.columnCount();
-    if (const std::string refusal = params.validate(); !refusal.empty()) {
-        PrintError(refusal);
-        return kExitFailure;
-    }
+    params.m_nMaxCols = session.doc().columnCount();
+    if (Refused(params)) return kExitFailure;
 
     const CSummaryDlg result = view.RunAggregation(params);
     std::fprintf(stderr, "%s\n", Cp932ToUtf8(result.m_strTitle).c_str());
@@ -173,19 +173,13 @@ int RunTotal(const CliOptions& options) {
     }
     CliSession session(options);
     if (!session.open(options.files[0])) return kExitFailure;
-    CTabrixDoc& doc = session.doc();
-    MemoryGrid grid;
-    CTabrixView view(doc, session.app(), grid);
-    view.OnInitialUpdate();
+    CTabrixView& view = session.view();
     // The column as "列総合計" of "集計パラメータ" takes it.
     CSumParamDlg& params = view.sumParams();
     params.m_nMode = CSumParamDlg::ColumnTotal;
     params.m_nKey[0] = col;
-    params.m_nMaxCols = doc.columnCount();
-    if (const std::string refusal = params.validate(); !refusal.empty()) {
-        PrintError(refusal);
-        return kExitFailure;
-    }
+    params.m_nMaxCols = session.doc().columnCount();
+    if (Refused(params)) return kExitFailure;
     const CColTotalDlg total = view.ComputeColumnTotal(col);
     std::printf("column=%d count=%lld total=%s\n", total.m_nCol, total.m_nCount, total.m_strTotal.c_str());
     return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;

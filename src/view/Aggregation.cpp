@@ -264,8 +264,9 @@ ColumnTotal TotalColumn(const DataLines& data, int col, IProgress& progress) {
     ProgressScope scope(progress, kConvertCaption, static_cast<std::int64_t>(data.lines.size()));
     FieldPicker picker(col);
     ForEachPassingLine(data, progress, [&](std::size_t, std::string_view row) {
+        // A sign or a comma alone is numeric text, but holds no number to add.
         const std::string_view value = picker.pick(row)[static_cast<std::size_t>(col - 1)];
-        if (!IsNumericText(value)) return;
+        if (value.find_first_of("0123456789") == std::string_view::npos || !IsNumericText(value)) return;
         total.sum += LeadingDecimal(value);
         ++total.count;
     });

@@ -277,7 +277,7 @@ TEST(AggregateCommand, AsksBeforeALargeResultAndKeepsItsParameters) {
 
 TEST(AggregateCommand, ColumnTotalOverTheFilteredLines) {
     ViewFixture f;
-    f.rows(2, {"k\tv", "a\t1", "a\t2.25", "b\tx", "b\t-0.9", "a\t1,234,567"});
+    f.rows(2, {"k\tv", "a\t1", "a\t2.25", "b\tx", "b\t-0.9", "a\t1,234,567", "a\t-", "a\t,"});
     f.doc.m_bTitleLine = true;
     CTabrixView& view = f.show();
     view.setClock(kClock);
