@@ -15,7 +15,7 @@ enum class CommandId : std::uint16_t {
     FileNew, FileOpen, FileClose, FileSave, FileSaveAs, FileInsert, FileSplitSave,
     FileConditionalSave, FilePrint, FilePrintPreview, FilePrintSetup, AppExit,
     // edit
-    EditCut, EditCopy, EditPaste, EditSelectAll,
+    EditCut, EditCopy, EditPaste, EditSelectAll, EditUndo, EditRedo,
     // view
     ViewToolBar, ViewConvertBar, ViewStatusBar, PageFirst, PagePrev, PageNext, PageLast,
     JumpToRow, TitleLine, SortDisplay, Font, ColumnHide, ColumnShowAll, ColumnWidth,

@@ -22,6 +22,7 @@ struct StatusPanes {
 struct CommandState {
     bool enabled = false;
     bool checked = false;
+    std::string caption;  // the menu caption when it names what the command acts on
 };
 
 class DocumentWindowContent {

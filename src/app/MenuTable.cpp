@@ -40,6 +40,8 @@ constexpr CommandInfo kCommands[] = {
     {C::EditCopy, "コピー", "Ctrl+C", "選択範囲をコピーしてクリップボードに保存します"},
     {C::EditPaste, "貼り付け", "Ctrl+V", "クリップボードの内容を貼り付けます"},
     {C::EditSelectAll, "全て選択", "Ctrl+A", "全てのセルを選択します"},
+    {C::EditUndo, "元に戻す", "Ctrl+Z", "直前の操作を元に戻します"},
+    {C::EditRedo, "やり直し", "Ctrl+Y", "元に戻した操作をやり直します"},
     {C::ViewToolBar, "ツール バー(&T)", "", "ツール バーの表示/非表示を切り替えます", true},
     {C::ViewConvertBar, "変換 バー", "", "変換 バーの表示/非表示を切り替えます", true},
     {C::ViewStatusBar, "ステータス バー(&S)", "", "ステータス バーの表示/非表示を切り替えます", true},
@@ -181,6 +183,7 @@ constexpr MenuItem kFileItems[] = {
 constexpr MenuDef kFileMenu{"ファイル(&F)", kFileItems};
 
 constexpr MenuItem kEditItems[] = {
+    Cmd(C::EditUndo), Cmd(C::EditRedo), Sep(),
     Cmd(C::EditCut), Cmd(C::EditCopy), Cmd(C::EditPaste), Sep(), Cmd(C::EditSelectAll),
 };
 constexpr MenuDef kEditMenu{"編集", kEditItems};
@@ -238,6 +241,7 @@ constexpr MenuItem kBarItems[] = {
 constexpr MenuDef kMenuBar{"", kBarItems};
 
 constexpr MenuItem kContextItems[] = {
+    Cmd(C::EditUndo),         Cmd(C::EditRedo),     Sep(),
     Cmd(C::DataCheck),        Sep(),
     Sub(kRowMenu, {}),        Sub(kColumnMenu, {}), Sub(kConvertMenu, {}), Sep(),
     Cmd(C::ColumnHide),       Cmd(C::ColumnWidth),

@@ -63,6 +63,7 @@ void ForEachSetting(Settings& s, const SettingVisitor& visit) {
     num("CtlNumErr", s.CtlNumErr);
     num("NewLine", s.NewLine);
     num("NewCol", s.NewCol);
+    num("UndoMemory", s.UndoMemory);
 }
 
 void ResetSettings(Settings& settings) { settings = Settings{}; }

@@ -54,6 +54,7 @@ struct Settings {
     std::int32_t CtlNumErr = 0;
     std::int32_t NewLine = 100;
     std::int32_t NewCol = 10;
+    std::int32_t UndoMemory = 25;  // percent of a document's bytes its undo journal may hold
 };
 
 // Page sizes of the grid (PsizeMode 0..5) and of the translation window (TsizeMode 0..4);

@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tabrix-cli edit COMMAND IN OUT [open options] [--lines LIST] [--cols LIST] [command options] "
-    "[--out-delim csv|tab|space|C] [--out-quote|--out-no-quote] [--ctrl-out CTRL]";
+    "[--out-delim csv|tab|space|C] [--out-quote|--out-no-quote] [--ctrl-out CTRL] [--undo [--redo]]";
 
 void PrintCommands() {
     std::string list = "commands:";
@@ -32,7 +32,8 @@ void PrintCommands() {
 // The options given that neither the frame nor the command knows.
 std::string StrayOption(const EditCommand& command, const CliOptions& options) {
     for (const auto& [name, value] : options.commandOptions) {
-        if (name == "--lines" || name == "--cols" || name == "--ctrl-out") continue;
+        if (name == "--lines" || name == "--cols" || name == "--ctrl-out" || name == "--undo" || name == "--redo")
+            continue;
         const bool known = std::any_of(command.options.begin(), command.options.end(),
                                        [&](const EditOption& option) { return option.name == name; });
         if (!known) return name;
@@ -170,6 +171,9 @@ int RunEdit(const CliOptions& options) {
     const int refusalsBefore = ui.refusals();
     view.runCommand(command->id);
     if (!answered || ui.refusals() != refusalsBefore) return kExitFailure;
+    // Test hooks of the undo journal: the command taken back, and done again.
+    if (args.has("--undo")) view.runCommand(CommandId::EditUndo);
+    if (args.has("--redo")) view.runCommand(CommandId::EditRedo);
     return SaveOutput(session, options, options.files[2]) ? kExitOk : kExitFailure;
 }
 

@@ -9,7 +9,7 @@ namespace tabrix {
 namespace {
 
 // The options of the frame, which every command takes.
-constexpr EditOption kFrameOptions[] = {{"--lines", true}, {"--cols", true}, {"--ctrl-out", true}};
+constexpr EditOption kFrameOptions[] = {{"--lines", true}, {"--cols", true}, {"--ctrl-out", true}, {"--undo", false}, {"--redo", false}};
 
 using Family = std::vector<EditCommand> (*)();
 // One line per family of commands.

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
+#include <utility>
+
+#include "document/StoreSteps.h"
+#include "document/UndoJournal.h"
 
 namespace tabrix {
 
@@ -36,13 +40,39 @@ const char* CLineStore::store(std::string_view row) {
     return at;
 }
 
+void CLineStore::takeRows(CLineStore& other) {
+    m_refs = std::move(other.m_refs);
+    m_chunks = std::move(other.m_chunks);
+    m_cursor = std::exchange(other.m_cursor, nullptr);
+    m_room = std::exchange(other.m_room, 0);
+    m_chunkBytes = std::exchange(other.m_chunkBytes, 0);
+    m_liveBytes = std::exchange(other.m_liveBytes, 0);
+    other.m_refs.clear();
+    other.m_chunks.clear();
+}
+
+namespace {
+// The steps of the action being recorded, or null when no journal listens.
+CStoreSteps* StepsOf(CUndoJournal* journal) { return journal ? journal->recordingSteps() : nullptr; }
+}  // namespace
+
 void CLineStore::push_back(std::string_view row) {
+    if (CStoreSteps* steps = StepsOf(m_pJournal)) steps->recordInsert(m_refs.size(), 1);
     const char* at = store(row);
     m_refs.push_back({at, static_cast<std::uint32_t>(row.size())});
 }
 
 void CLineStore::set(std::size_t i, std::string_view row) {
     Ref& ref = m_refs.at(i);
+    if (CStoreSteps* steps = StepsOf(m_pJournal)) {
+        if (row.data() == ref.data && row.size() == ref.size) return;
+        // The old bytes stay where they are for the journal.
+        steps->recordSet(i, ref);
+        m_liveBytes -= ref.size;
+        const char* at = store(row);
+        m_refs[i] = {at, static_cast<std::uint32_t>(row.size())};
+        return;
+    }
     if (row.size() <= ref.size && ref.size > 0 && row.data() != ref.data) {
         // Shorter or equal: reuse the line's own bytes (they belong to this line only).
         std::memmove(const_cast<char*>(ref.data), row.data(), row.size());
@@ -58,12 +88,15 @@ void CLineStore::set(std::size_t i, std::string_view row) {
 }
 
 void CLineStore::insert(std::size_t pos, std::string_view row) {
+    if (CStoreSteps* steps = StepsOf(m_pJournal)) steps->recordInsert(pos, 1);
     const char* at = store(row);
     m_refs.insert(m_refs.begin() + static_cast<std::ptrdiff_t>(pos),
                   Ref{at, static_cast<std::uint32_t>(row.size())});
 }
 
 void CLineStore::insert(std::size_t pos, const std::vector<std::string>& rows) {
+    if (rows.empty()) return;
+    if (CStoreSteps* steps = StepsOf(m_pJournal)) steps->recordInsert(pos, rows.size());
     std::vector<Ref> refs;
     refs.reserve(rows.size());
     for (const auto& row : rows) refs.push_back({store(row), static_cast<std::uint32_t>(row.size())});
@@ -71,34 +104,56 @@ void CLineStore::insert(std::size_t pos, const std::vector<std::string>& rows) {
 }
 
 void CLineStore::erase(std::size_t pos, std::size_t count) {
+    if (count == 0) return;
     auto first = m_refs.begin() + static_cast<std::ptrdiff_t>(pos);
+    if (CStoreSteps* steps = StepsOf(m_pJournal)) steps->recordErase(pos, &*first, count);
     for (auto it = first; it != first + static_cast<std::ptrdiff_t>(count); ++it) m_liveBytes -= it->size;
     m_refs.erase(first, first + static_cast<std::ptrdiff_t>(count));
 }
 
 void CLineStore::erase(const std::vector<std::size_t>& ascending) {
     if (ascending.empty()) return;
+    CStoreSteps* steps = StepsOf(m_pJournal);
+    std::vector<Ref> removed;
+    if (steps) removed.reserve(ascending.size());
     std::size_t out = ascending.front();
     std::size_t next = 0;
     for (std::size_t in = ascending.front(); in < m_refs.size(); ++in) {
         if (next < ascending.size() && ascending[next] == in) {
             m_liveBytes -= m_refs[in].size;
+            if (steps) removed.push_back(m_refs[in]);
             ++next;
             continue;
         }
         m_refs[out++] = m_refs[in];
     }
     m_refs.resize(out);
+    if (steps) steps->recordEraseAt(ascending, std::move(removed));
 }
 
 void CLineStore::reorder(std::size_t first, const std::vector<std::uint32_t>& order) {
+    if (CStoreSteps* steps = StepsOf(m_pJournal)) steps->recordReorder(first, order);
     std::vector<Ref> moved;
     moved.reserve(order.size());
     for (std::uint32_t from : order) moved.push_back(m_refs[first + from]);
     std::copy(moved.begin(), moved.end(), m_refs.begin() + static_cast<std::ptrdiff_t>(first));
 }
 
+void CLineStore::replaceAll(CLineStore&& lines) {
+    if (CStoreSteps* steps = StepsOf(m_pJournal)) {
+        auto old = std::make_unique<CLineStore>(std::move(*this));
+        takeRows(lines);
+        steps->recordSwap(std::move(old));
+        return;
+    }
+    takeRows(lines);
+}
+
 void CLineStore::clear() {
+    if (m_pJournal && m_pJournal->recordingSteps()) {
+        replaceAll(CLineStore());
+        return;
+    }
     m_refs.clear();
     m_refs.shrink_to_fit();
     m_chunks.clear();
@@ -112,7 +167,13 @@ void CLineStore::compact() {
     CLineStore fresh;
     fresh.m_refs.reserve(m_refs.size());
     for (std::size_t i = 0; i < m_refs.size(); ++i) fresh.push_back((*this)[i]);
-    *this = std::move(fresh);
+    // The rows the journal refers to move along; they are not live rows.
+    if (m_pJournal)
+        m_pJournal->forEachRowRef([&fresh](Ref& ref) {
+            ref = fresh.copyIn(ref);
+            fresh.m_liveBytes -= ref.size;
+        });
+    takeRows(fresh);
 }
 
 }  // namespace tabrix

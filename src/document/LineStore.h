@@ -5,6 +5,10 @@
 // size. A replacement that fits is written over the line's own bytes; a longer
 // one is appended and the old bytes stay until compact(). A view returned by
 // operator[] stays valid until its line is set, or until clear() or compact().
+//
+// A store with an undo journal tells it every change; while the journal
+// holds anything, no row is written over its old bytes, so the journal's
+// references to replaced and removed rows stay good.
 #pragma once
 
 #include <cstddef>
@@ -16,13 +20,25 @@
 
 namespace tabrix {
 
+class CUndoJournal;
+
+// Where a row's bytes are: in a chunk of some store.
+struct LineRef {
+    const char* data;
+    std::uint32_t size;
+};
+
 class CLineStore {
 public:
     CLineStore() = default;
     CLineStore(const CLineStore&) = delete;
     CLineStore& operator=(const CLineStore&) = delete;
-    CLineStore(CLineStore&&) = default;
-    CLineStore& operator=(CLineStore&&) = default;
+    // The rows move; the journal stays with the store it was attached to.
+    CLineStore(CLineStore&& other) noexcept { takeRows(other); }
+    CLineStore& operator=(CLineStore&& other) noexcept {
+        if (this != &other) takeRows(other);
+        return *this;
+    }
 
     std::size_t size() const { return m_refs.size(); }
     bool empty() const { return m_refs.empty(); }
@@ -41,7 +57,7 @@ public:
     void reorder(std::size_t first, const std::vector<std::uint32_t>& order);
     // Takes over every line of another store, as a pass that rebuilt all rows
     // into a fresh store hands its result back.
-    void replaceAll(CLineStore&& lines) { *this = std::move(lines); }
+    void replaceAll(CLineStore&& lines);
     void clear();
     void reserve(std::size_t lines) { m_refs.reserve(lines); }
     // Gives back spare capacity of the line index when it is worth a copy.
@@ -55,12 +71,19 @@ public:
     std::size_t chunkBytes() const { return m_chunkBytes; }
     std::size_t liveBytes() const { return m_liveBytes; }
 
+    // The journal told of every change from now on; null for none.
+    void setJournal(CUndoJournal* journal) { m_pJournal = journal; }
+    CUndoJournal* journal() const { return m_pJournal; }
+
 private:
-    struct Ref {
-        const char* data;
-        std::uint32_t size;
-    };
+    friend class CStoreSteps;
+    using Ref = LineRef;
     const char* store(std::string_view row);
+    // A copy of a row's bytes in this store's chunks.
+    Ref copyIn(Ref ref) { return {store({ref.data, ref.size}), ref.size}; }
+    void takeRows(CLineStore& other);
+    // The journal must keep every replaced row's bytes.
+    bool keepsOldRows() const;
 
     std::vector<Ref> m_refs;
     std::vector<std::unique_ptr<char[]>> m_chunks;
@@ -68,6 +91,7 @@ private:
     std::size_t m_room = 0;
     std::size_t m_chunkBytes = 0;
     std::size_t m_liveBytes = 0;
+    CUndoJournal* m_pJournal = nullptr;
 };
 
 }  // namespace tabrix

@@ -33,7 +33,7 @@ std::string ExtensionOf(const std::string& path) {
     return dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
-CTabrixDoc::CTabrixDoc(AppContext& app) : m_app(app) {}
+CTabrixDoc::CTabrixDoc(AppContext& app) : m_app(app) { m_CtrlFile.m_Lines.setJournal(&m_undo); }
 
 void CTabrixDoc::setDataFileName(const std::string& path) {
     m_CtrlFile.m_strDataFile = path;

@@ -11,6 +11,7 @@
 #include "app/AppContext.h"
 #include "document/CtrlFile.h"
 #include "document/DocView.h"
+#include "document/UndoJournal.h"
 
 namespace tabrix {
 
@@ -40,6 +41,9 @@ public:
     AppContext& app() const { return m_app; }
     CLineStore& lines() { return m_CtrlFile.m_Lines; }
     const CLineStore& lines() const { return m_CtrlFile.m_Lines; }
+    // Every change to the lines and the schema side, to undo and redo.
+    CUndoJournal& undoJournal() { return m_undo; }
+    const CUndoJournal& undoJournal() const { return m_undo; }
     int columnCount() const { return m_CtrlFile.m_nMaxCols; }
     const std::string& title() const { return m_strTitle; }
     const std::string& dataFileName() const { return m_CtrlFile.m_strDataFile; }
@@ -87,6 +91,7 @@ private:
 
     AppContext& m_app;
     std::string m_strTitle;
+    CUndoJournal m_undo{*this};
 };
 
 // The file name and extension of a path.

@@ -150,6 +150,12 @@ private:
         explicit EditRelay(CGridCtrl& grid) : m_grid(grid) {}
         bool onBeginEdit(int row, int col) override;
         bool onEndEdit(int row, int col, const std::string& text) override;
+        void onEditGroupBegin(const char* caption) override {
+            if (m_grid.m_notify) m_grid.m_notify->onEditGroupBegin(caption);
+        }
+        void onEditGroupEnd() override {
+            if (m_grid.m_notify) m_grid.m_notify->onEditGroupEnd();
+        }
 
     private:
         CGridCtrl& m_grid;

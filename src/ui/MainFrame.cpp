@@ -340,6 +340,9 @@ void CMainFrame::updateCommandStates() {
         QAction* action = m_actions->action(info.id);
         action->setEnabled(state.enabled);
         if (info.checkable) action->setChecked(state.checked);
+        // "元に戻す(列削除)": the caption names the action while there is one.
+        const QString text = ToQ(state.caption.empty() ? std::string(info.caption) : state.caption);
+        if (action->text() != text) action->setText(text);
     }
 }
 

@@ -35,6 +35,7 @@ bool CTabrixView::BeginCellEdit(int row, int col) {
 }
 
 bool CTabrixView::EndCellEdit(int row, int col, const std::string& text) {
+    UndoAction action(m_doc.undoJournal(), kCellEditCaption);
     const long long line = lineOfRow(row);
     if (line < 0) return false;
     CCtrlFile& cf = m_doc.m_CtrlFile;

@@ -32,6 +32,8 @@ constexpr CommandRule kRules[] = {
     {C::EditCopy, kView, 0, T::None, kDone},
     {C::EditPaste, kView, 0, T::None, kDone},
     {C::EditSelectAll, kView, 0, T::None, kDone},
+    {C::EditUndo, kView, kGateUndo, T::None, kDone},
+    {C::EditRedo, kView, kGateRedo, T::None, kDone},
     {C::ViewToolBar, kApp, 0, T::None, kDone},
     {C::ViewConvertBar, kApp, 0, T::None, kDone},
     {C::ViewStatusBar, kApp, 0, T::None, kDone},
@@ -105,7 +107,7 @@ static_assert(RulesInEnumOrder(), "rules in CommandId order");
 bool GatesOpen(GateMask gates, const ViewFacts& f) {
     const bool notFirst = f.page != 1;
     const bool notLast = f.page != f.pageCount;
-    const std::array<std::pair<GateMask, bool>, 9> checks{{
+    const std::array<std::pair<GateMask, bool>, 11> checks{{
         {kGateLines, f.hasLines},
         {kGateNotFirst, notFirst},
         {kGateNotLast, notLast},
@@ -115,6 +117,8 @@ bool GatesOpen(GateMask gates, const ViewFacts& f) {
         {kGateTitleLine, f.titleLine},
         {kGateCtrl, f.ctrlLoaded},
         {kGateSavable, f.canSave},
+        {kGateUndo, f.canUndo},
+        {kGateRedo, f.canRedo},
     }};
     for (const auto& [gate, open] : checks)
         if ((gates & gate) && !open) return false;

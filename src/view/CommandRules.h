@@ -28,6 +28,8 @@ struct ViewFacts {
     bool sortDisplay = false;  // the grid sorts on a title click
     bool filter = false;       // m_bFilter
     bool colHidden = false;    // m_bColHidden
+    bool canUndo = false;      // the undo journal has an action to undo
+    bool canRedo = false;      // ... and one to do again
 };
 
 // Who carries a command out: the document window's view, or the main window.
@@ -44,6 +46,8 @@ constexpr GateMask kGateConvUse = 1 << 5;     // CONVUSE= allows conversions
 constexpr GateMask kGateTitleLine = 1 << 6;   // the title flag is set
 constexpr GateMask kGateCtrl = 1 << 7;        // a control file is loaded
 constexpr GateMask kGateSavable = 1 << 8;     // the file can be saved in place
+constexpr GateMask kGateUndo = 1 << 9;        // an action can be undone
+constexpr GateMask kGateRedo = 1 << 10;       // an undone action can be done again
 
 enum class CommandTick : std::uint8_t { None, TitleLine, SortDisplay, Filter, ColHidden };
 

@@ -47,6 +47,10 @@ public:
     // the cell's text.
     virtual bool onEndEdit(int row, int col, const std::string& text) = 0;
     virtual void onRightClick(int row, int col) { (void)row, (void)col; }
+    // A paste or a cut edits many cells as one action of the user: its
+    // edits come between these two calls.
+    virtual void onEditGroupBegin(const char* caption) { (void)caption; }
+    virtual void onEditGroupEnd() {}
 };
 
 class IGridCtrl {

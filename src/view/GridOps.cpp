@@ -80,11 +80,24 @@ bool EditCell(IGridCtrl& grid, IGridNotify& notify, int row, int col, const std:
     return true;
 }
 
+// The edits of one paste or cut, as one action.
+class EditGroup {
+public:
+    EditGroup(IGridNotify& notify, const char* caption) : m_notify(notify) { m_notify.onEditGroupBegin(caption); }
+    EditGroup(const EditGroup&) = delete;
+    EditGroup& operator=(const EditGroup&) = delete;
+    ~EditGroup() { m_notify.onEditGroupEnd(); }
+
+private:
+    IGridNotify& m_notify;
+};
+
 }  // namespace
 
 void CutSelectedCells(IGridCtrl& grid, IGridNotify& notify) {
     const GridRange range = grid.selectedRange();
     if (!range.isValid()) return;
+    const EditGroup group(notify, "切り取り");
     for (int row = range.minRow; row <= range.maxRow; ++row)
         for (int col = range.minCol; col <= range.maxCol; ++col)
             if (grid.isCellSelected(row, col)) EditCell(grid, notify, row, col, std::string());
@@ -100,6 +113,7 @@ void PasteIntoCells(IGridCtrl& grid, IGridNotify& notify, std::string_view text)
     } else if (!grid.focusCell(top, left)) {
         return;
     }
+    const EditGroup group(notify, "貼り付け");
     // Rows end at "\r\n", "\n" or a lone "\r": no line break may reach a cell.
     // A line end after the last row does not start another.
     int row = top;

@@ -39,6 +39,7 @@ void CTabrixView::OnInitialUpdate() {
     }
     m_grid.setModified(false);
     m_bChanged = false;
+    m_doc.undoJournal().markSaved();
     notifyChanged();
 }
 
@@ -69,6 +70,7 @@ void CTabrixView::SetChanged() {
 }
 
 void CTabrixView::clearModified() {
+    m_doc.undoJournal().markSaved();
     m_grid.setModified(false);
     m_bChanged = false;
     notifyChanged();

@@ -32,6 +32,7 @@
 #include "view/SaveDialogs.h"
 #include "view/GridCtrl.h"
 #include "view/SummaryDlg.h"
+#include "view/UndoAction.h"
 #include "view/RowFilter.h"
 
 namespace tabrix {
@@ -54,6 +55,7 @@ public:
     static constexpr const char* kConvertProgress = "データ変換";
     static constexpr const char* kColumnsProgress = "列数変換中";
     static constexpr int kMaxColumns = 65535;
+    static constexpr const char* kCellEditCaption = "入力";
 
     CTabrixView(CTabrixDoc& doc, AppContext& app, IGridCtrl& grid);
     ~CTabrixView() override;
@@ -182,6 +184,12 @@ public:
     // The clock for the date macros of initial values.
     void setClock(const Clock& clock) { m_pClock = &clock; }
 
+    // "元に戻す" and "やり直し" over the document's undo journal; the menu
+    // caption names the action ("元に戻す(列削除)"), empty when there is none.
+    void OnUndo();
+    void OnRedo();
+    std::string UndoMenuCaption(CommandId id) const;
+
     // What the rules of the commands and the context menu look at.
     ViewFacts facts() const;
     // The right-click menu: its entries (the state of each command is
@@ -195,6 +203,8 @@ public:
     bool onBeginEdit(int row, int col) override { return BeginCellEdit(row, col); }
     bool onEndEdit(int row, int col, const std::string& text) override { return EndCellEdit(row, col, text); }
     void onRightClick(int row, int col) override;
+    void onEditGroupBegin(const char* caption) override { m_doc.undoJournal().begin(caption); }
+    void onEditGroupEnd() override { m_doc.undoJournal().end(); }
 
     // IDocView
     void endCellEdit() override { m_grid.endEditing(); }
@@ -225,6 +235,7 @@ private:
     void insertFile();
     void save(bool saveAs);
     void toggleTitleLine();
+    void StepUndoJournal(bool undo);
 
     // Row and column commands.
     void OnRowInsert(bool copy);

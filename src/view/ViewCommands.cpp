@@ -26,12 +26,15 @@ ViewFacts CTabrixView::facts() const {
     f.sortDisplay = m_grid.sortOnTitleClick();
     f.filter = m_bFilter;
     f.colHidden = m_bColHidden;
+    f.canUndo = m_doc.undoJournal().canUndo();
+    f.canRedo = m_doc.undoJournal().canRedo();
     return f;
 }
 
 bool CTabrixView::commandState(CommandId id, CommandState& state) const {
     if (RuleOf(id).owner != CommandOwner::View) return false;
     state = EvaluateCommand(id, facts());
+    state.caption = UndoMenuCaption(id);
     return true;
 }
 
@@ -39,6 +42,7 @@ bool CTabrixView::runCommand(CommandId id) {
     if (RuleOf(id).owner != CommandOwner::View) return false;
     if (!EvaluateCommand(id, facts()).enabled) return true;
     const bool fitColumns = m_app.settings.PrnmMde != 0;
+    UndoAction action(m_doc.undoJournal(), id);
     switch (id) {
         case CommandId::FileSave: save(false); break;
         case CommandId::FileSaveAs: save(true); break;
@@ -49,6 +53,8 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::EditCopy: m_grid.copyToClipboard(); break;
         case CommandId::EditPaste: m_grid.pasteFromClipboard(); break;
         case CommandId::EditSelectAll: m_grid.selectAllCells(); break;
+        case CommandId::EditUndo: OnUndo(); break;
+        case CommandId::EditRedo: OnRedo(); break;
         case CommandId::PageFirst: goToPage(1); break;
         case CommandId::PagePrev: goToPage(m_nPage - 1); break;
         case CommandId::PageNext: goToPage(m_nPage + 1); break;
@@ -83,6 +89,7 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::Aggregate: OnAggregate(); break;
         default: break;
     }
+    action.end();
     notifyChanged();
     return true;
 }

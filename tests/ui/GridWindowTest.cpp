@@ -229,6 +229,36 @@ private slots:
         QCOMPARE(QList<int>({range.minRow, range.minCol, range.maxRow, range.maxCol}), QList<int>({1, 1, 100, 11}));
     }
 
+    void undoAndRedoNameTheActionAndFollowTheKeys() {
+        DocumentWidget* window = openExample();
+        CGridCtrl& grid = window->grid();
+        QAction* undo = frame().commandAction(CommandId::EditUndo);
+        QAction* redo = frame().commandAction(CommandId::EditRedo);
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        QCOMPARE(undo->text(), ToQ("元に戻す"));
+        const std::string before = field(*window, 3, kProduct);
+        QGuiApplication::clipboard()->setText(ToQ("はさみ"));
+        grid.setSelectedRange({3, kProduct, 3, kProduct});
+        QTest::keyClick(grid.table(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field(*window, 3, kProduct), std::string("はさみ"));
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(undo->text(), ToQ("元に戻す(貼り付け)"));
+        QCOMPARE(frame().paneText(StatusPane::Changed), ToQ("変更"));
+        QTest::keyClick(grid.table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field(*window, 3, kProduct), before);
+        QCOMPARE(frame().paneText(StatusPane::Changed), QString());
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(redo->text(), ToQ("やり直し(貼り付け)"));
+        QTest::keyClick(grid.table(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(field(*window, 3, kProduct), std::string("はさみ"));
+        QCOMPARE(frame().paneText(StatusPane::Changed), ToQ("変更"));
+        QStringList disabled;
+        QCOMPARE(ContextMenuCaptions(grid, 1, 2, &disabled).mid(0, 3),
+                 QStringList({ToQ("元に戻す(貼り付け)"), ToQ("やり直し"), QStringLiteral("-")}));
+        QCOMPARE(disabled.mid(0, 1), QStringList({ToQ("やり直し")}));
+    }
+
     void sortOnTitleClickReordersThePageButRowCommandsKeepToTheirLines() {
         m_desktop->app().settings().OpenDlg = 0;
         const QString path = m_folder.filePath(QStringLiteral("sort.csv"));
@@ -327,7 +357,8 @@ private slots:
         QStringList disabled;
         // COLCHANGE=FALSE: no column submenu.
         QCOMPARE(ContextMenuCaptions(window->grid(), 1, 2, &disabled),
-                 QStringList({ToQ("ﾃﾞｰﾀ整合性ﾁｪｯｸ"), QStringLiteral("-"), ToQ("行操作"), ToQ("変換"),
+                 QStringList({ToQ("元に戻す"), ToQ("やり直し"), QStringLiteral("-"), ToQ("ﾃﾞｰﾀ整合性ﾁｪｯｸ"),
+                              QStringLiteral("-"), ToQ("行操作"), ToQ("変換"),
                               QStringLiteral("-"), ToQ("列非表示(*)"), ToQ("列の幅(*)")}));
         QVERIFY(!disabled.contains(ToQ("ﾃﾞｰﾀ整合性ﾁｪｯｸ")));
         closeAll();
@@ -337,7 +368,8 @@ private slots:
         QVERIFY(WriteFile(m_folder.filePath(QStringLiteral("orders.ctrl")), ctrl));
         window = openExample();
         QCOMPARE(ContextMenuCaptions(window->grid(), 1, 2),
-                 QStringList({ToQ("ﾃﾞｰﾀ整合性ﾁｪｯｸ"), QStringLiteral("-"), ToQ("変換"), QStringLiteral("-"),
+                 QStringList({ToQ("元に戻す"), ToQ("やり直し"), QStringLiteral("-"), ToQ("ﾃﾞｰﾀ整合性ﾁｪｯｸ"),
+                              QStringLiteral("-"), ToQ("変換"), QStringLiteral("-"),
                               ToQ("列非表示(*)"), ToQ("列の幅(*)")}));
     }
 
