@@ -137,26 +137,22 @@ std::size_t ReplaceInColumns(CTabrixDoc& doc, const std::vector<int>& cols, cons
     });
 }
 
-void InsertColumns(CTabrixDoc& doc, int after, int count, const std::string& title, const std::string& value,
-                   ProgressScope& progress) {
-    const int width = doc.columnCount();
-    const bool titleLine = doc.m_bTitleLine;
+void InsertFields(CLineStore& lines, int width, bool titleLine, int after, int count, const std::string& title,
+                  const std::string& value, ProgressScope& progress) {
     std::vector<std::string_view> fields;
     std::size_t line = 0;
-    RebuildLines(doc.lines(), true, progress, [&](std::string_view row, std::string& out) {
+    RebuildLines(lines, true, progress, [&](std::string_view row, std::string& out) {
         SplitViews(row, width, fields);
         const std::string_view added = titleLine && line++ == 0 ? std::string_view(title) : std::string_view(value);
         fields.insert(fields.begin() + after, static_cast<std::size_t>(count), added);
         Join(fields, out);
     });
-    for (int i = 1; i <= count; ++i) doc.m_CtrlFile.InsertColDef(after + i);
 }
 
-void DeleteColumns(CTabrixDoc& doc, const std::vector<int>& cols, ProgressScope& progress) {
-    const int width = doc.columnCount();
+void DeleteFields(CLineStore& lines, int width, const std::vector<int>& cols, ProgressScope& progress) {
     std::vector<std::string_view> fields;
     std::vector<std::string_view> kept;
-    RebuildLines(doc.lines(), false, progress, [&](std::string_view row, std::string& out) {
+    RebuildLines(lines, false, progress, [&](std::string_view row, std::string& out) {
         SplitViews(row, width, fields);
         kept.clear();
         std::size_t next = 0;
@@ -169,6 +165,16 @@ void DeleteColumns(CTabrixDoc& doc, const std::vector<int>& cols, ProgressScope&
         }
         Join(kept, out);
     });
+}
+
+void InsertColumns(CTabrixDoc& doc, int after, int count, const std::string& title, const std::string& value,
+                   ProgressScope& progress) {
+    InsertFields(doc.lines(), doc.columnCount(), doc.m_bTitleLine, after, count, title, value, progress);
+    for (int i = 1; i <= count; ++i) doc.m_CtrlFile.InsertColDef(after + i);
+}
+
+void DeleteColumns(CTabrixDoc& doc, const std::vector<int>& cols, ProgressScope& progress) {
+    DeleteFields(doc.lines(), doc.columnCount(), cols, progress);
     for (auto it = cols.rbegin(); it != cols.rend(); ++it) doc.m_CtrlFile.DeleteColDef(*it);
 }
 
