@@ -7,6 +7,7 @@
 #include "document/CtrlFile.h"
 #include "document/LineReader.h"
 #include "document/PathMatch.h"
+#include "schema/MakeCtrlDlg.h"
 #include "text/Record.h"
 #include "view/ColSelDlg.h"
 
@@ -147,12 +148,7 @@ void CCtrlTran::load(const CTranCtrl& tran) {
 }
 
 bool CCtrlTran::browseFile(IUserInterface& ui) {
-    FileDialogRequest request;
-    request.title = "ファイル参照";
-    request.filter = "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|全てのﾌｧｲﾙ(*.*)|*.*||";
-    request.fileName = m_strFile;
-    if (!ui.getOpenFileName(request)) return false;
-    m_strFile = request.fileName;
+    if (!BrowseFileName(ui, CMakeCtrlDlg::kFileTitle, CMakeCtrlDlg::kFileFilter, m_strFile)) return false;
     // The first line that shows a delimiter presets the choice; a '|' leaves it.
     CLineReader reader;
     int lines = 0;

@@ -25,6 +25,16 @@ std::string TranslationFolder(const CCtrlFile& ctrl) {
 
 }  // namespace
 
+bool BrowseFileName(IUserInterface& ui, const char* title, const char* filter, std::string& name) {
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.fileName = name;
+    if (!ui.getOpenFileName(request)) return false;
+    name = request.fileName;
+    return true;
+}
+
 CMakeCtrlDlg::CMakeCtrlDlg(CTabrixDoc& doc, AppContext& app) : m_doc(doc), m_app(app) {}
 
 void CMakeCtrlDlg::open(IUserInterface& ui) {
@@ -95,25 +105,9 @@ bool CMakeCtrlDlg::setDupCheck(bool on, IUserInterface& ui) {
     return true;
 }
 
-bool CMakeCtrlDlg::browseFile(IUserInterface& ui) {
-    FileDialogRequest request;
-    request.title = kFileTitle;
-    request.filter = kFileFilter;
-    request.fileName = m_strFileName;
-    if (!ui.getOpenFileName(request)) return false;
-    m_strFileName = request.fileName;
-    return true;
-}
+bool CMakeCtrlDlg::browseFile(IUserInterface& ui) { return BrowseFileName(ui, kFileTitle, kFileFilter, m_strFileName); }
 
-bool CMakeCtrlDlg::browseMdb(IUserInterface& ui) {
-    FileDialogRequest request;
-    request.title = kMdbTitle;
-    request.filter = kMdbFilter;
-    request.fileName = m_strMdb;
-    if (!ui.getOpenFileName(request)) return false;
-    m_strMdb = request.fileName;
-    return true;
-}
+bool CMakeCtrlDlg::browseMdb(IUserInterface& ui) { return BrowseFileName(ui, kMdbTitle, kMdbFilter, m_strMdb); }
 
 bool CMakeCtrlDlg::browseKeyCols(IUserInterface& ui) {
     CColSelDlg chooser = CColSelDlg::OverSchema(m_doc.m_CtrlFile, m_strKeyCols);

@@ -18,6 +18,10 @@ namespace tabrix {
 
 class CTabrixDoc;
 
+// An open-file dialog of the editor's "参照" buttons, starting at name; the
+// chosen path replaces name. False when cancelled.
+bool BrowseFileName(IUserInterface& ui, const char* title, const char* filter, std::string& name);
+
 class CMakeCtrlDlg : public CDialogModel {
 public:
     static constexpr const char* kCaption = "制御ファイル設定";

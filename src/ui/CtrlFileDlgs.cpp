@@ -181,6 +181,7 @@ CtrlColDialog::CtrlColDialog(CCtrlColDlg& model, QWidget* parent)
     setWindowTitle(ToQ(CCtrlColDlg::kCaption));
     m_number->setObjectName(QStringLiteral("number"));
     m_number->setReadOnly(true);
+    m_number->setFocusPolicy(Qt::NoFocus);
     m_number->setMaximumWidth(60);
     m_macros->setCurrentIndex(-1);
     m_replace1->setMinimumWidth(120);

@@ -151,6 +151,32 @@ TEST(CtrlColDlg, VirtualColumnsRenumberTheKeysAndTargets) {
     EXPECT_EQ(f.ctrl().m_KeyCols, (std::vector<int>{4}));
 }
 
+TEST(CtrlColDlg, AChosenTranslationFilePresetsItsDelimiter) {
+    const struct {
+        const char* bytes;
+        char before, after;
+    } cases[] = {
+        {"\r\nA\tB,C\r\n", ',', '\t'},
+        {"A B\r\nA,B\r\n", '\t', ','},
+        {"A|B\tC\r\nA\tB\r\n", ' ', ' '},
+        {"A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\nH\r\nI\r\nJ\r\nK\r\nL\tM\r\n", ',', ','},
+    };
+    for (const auto& c : cases) {
+        EditorFixture f(false);
+        const std::string path = f.dir.write("pick.txt", c.bytes).string();
+        CCtrlTran page;
+        page.m_cDelim = c.before;
+        f.ui.fileDialogs.push_back([&](FileDialogRequest& r) {
+            EXPECT_EQ(r.title, "ファイル参照");
+            r.fileName = path;
+            return true;
+        });
+        ASSERT_TRUE(page.browseFile(f.ui));
+        EXPECT_EQ(page.m_strFile, path);
+        EXPECT_EQ(page.m_cDelim, c.after) << c.bytes;
+    }
+}
+
 TEST(CtrlColDlg, TheLastColumnCannotBeDeleted) {
     EditorFixture f(false);
     f.rows(1, {"a"});
