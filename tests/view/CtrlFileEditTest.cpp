@@ -76,5 +76,24 @@ TEST(CtrlFileEdit, CancelLeavesTheLinesTheSchemaAndTheColumnCount) {
     EXPECT_FALSE(view.isModified());
 }
 
+TEST(CtrlFileEdit, AnInsertedFieldLandsWhereSplittingAndJoiningPutsIt) {
+    const std::vector<std::string> rows = {"a\tb\tc", "a\tb", "", "a\tb\tc\td", "\t\t", "ソ\t表\t"};
+    for (int after = 0; after <= 3; ++after) {
+        CLineStore lines;
+        for (const auto& row : rows) lines.push_back(row);
+        test::RecordingProgress shown;
+        ProgressScope progress(shown, "", 0);
+        InsertFields(lines, 3, true, after, 2, "T", "v", progress);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            // The codec's own view: the row at its width (or wider), the fields inserted, joined again.
+            std::vector<std::string> fields;
+            const int width = std::max(3, RowFieldCount(rows[i]));
+            SplitFields(rows[i], fields, width);
+            fields.insert(fields.begin() + after, 2, i == 0 ? "T" : "v");
+            EXPECT_EQ(lines[i], JoinFields(fields, width + 2, kTab)) << after << ":" << rows[i];
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tabrix
