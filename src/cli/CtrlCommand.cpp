@@ -13,7 +13,6 @@
 #include "schema/CtrlColDlg.h"
 #include "schema/MakeCtrlDlg.h"
 #include "text/Cp932.h"
-#include "view/MemoryGrid.h"
 #include "view/TabrixView.h"
 
 namespace tabrix {
@@ -72,9 +71,7 @@ int RunCtrl(const CliOptions& options) {
         return kExitFailure;
     }
 
-    MemoryGrid grid;
-    CTabrixView view(doc, session.app(), grid);
-    view.OnInitialUpdate();
+    CTabrixView& view = session.view();
     CliUi& ui = session.ui();
     std::size_t nextVirtual = 0;
     bool answered = true;

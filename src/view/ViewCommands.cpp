@@ -81,6 +81,7 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::FileSplitSave: OnSplitSave(); break;
         case CommandId::FileConditionalSave: OnConditionalSave(); break;
         case CommandId::CtrlFileEdit: OnCtrlFileEdit(); break;
+        case CommandId::Aggregate: OnAggregate(); break;
         default: break;
     }
     notifyChanged();
