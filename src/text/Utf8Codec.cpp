@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 namespace tabrix {
 
@@ -38,6 +39,16 @@ std::size_t NextFold(std::string_view s, std::size_t p) {
         if ((b == 0xC2 || b == 0xE2 || b == 0xE3) && FoldLength(bytes + p, s.size() - p) != 0) return p;
     }
     return s.size();
+}
+
+// The bytes held back from the last piece followed by in (kept in joined
+// when there were any); the held bytes are taken.
+std::string_view AfterPending(std::string& pending, std::string_view in, std::string& joined) {
+    if (pending.empty()) return in;
+    joined = std::move(pending);
+    joined.append(in);
+    pending.clear();
+    return joined;
 }
 
 }  // namespace
@@ -87,12 +98,7 @@ void Utf8ToCp932Decoder::noteReplacement(std::int64_t at) {
 std::size_t Utf8ToCp932Decoder::decode(std::string_view in, bool last, char* out) {
     if (m_failed) return 0;
     std::string joined;
-    if (!m_pending.empty()) {
-        joined = m_pending;
-        joined.append(in);
-        m_pending.clear();
-        in = joined;
-    }
+    in = AfterPending(m_pending, in, joined);
     if (!m_started) {
         // The mark is told only once three bytes are there.
         if (!last && in.size() < kUtf8Bom.size() && kUtf8Bom.substr(0, in.size()) == in) {
@@ -163,12 +169,7 @@ Cp932ToUtf8Encoder::~Cp932ToUtf8Encoder() {
 bool Cp932ToUtf8Encoder::encode(std::string_view in, bool last, std::string& out) {
     if (m_badLine > 0) return false;
     std::string joined;
-    if (!m_pending.empty()) {
-        joined = m_pending;
-        joined.append(in);
-        m_pending.clear();
-        in = joined;
-    }
+    in = AfterPending(m_pending, in, joined);
     if (Handle(m_cd) == kNoConverter) {
         m_badLine = m_lines;
         return false;
