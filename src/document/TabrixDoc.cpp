@@ -37,6 +37,8 @@ CTabrixDoc::CTabrixDoc(AppContext& app) : m_app(app) { m_CtrlFile.m_Lines.setJou
 
 void CTabrixDoc::setDataFileName(const std::string& path) {
     m_CtrlFile.m_strDataFile = path;
+    // The control file names the file the document now reads and saves.
+    m_CtrlFile.m_strNamedDataFile.reset();
     m_strTitle = FileNameOf(path);
 }
 
@@ -134,6 +136,9 @@ bool CTabrixDoc::OnOpenDocument(const std::string& path) {
         ui.messageBox(cf.m_strError, MsgIcon::Stop);
         return false;
     }
+    m_nEncoding = EncodingAfterRead(m_nEncoding, m_LastDecode);
+    if (const std::string notice = ReplacedNotice(m_LastDecode); !notice.empty())
+        ui.messageBox(notice, MsgIcon::Information);
 
     // An empty file has no lines to disagree: it opens as an empty document.
     if (!cf.m_Lines.empty() && m_nMinCols != cf.m_nMaxCols) {
