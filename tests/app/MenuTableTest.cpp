@@ -104,7 +104,7 @@ TEST(MenuTable, ContextMenuSharesTheRowColumnAndConversionMenus) {
         if (item.kind == MenuItemKind::Command) commands.push_back(item.command);
     }
     EXPECT_EQ(submenus, (std::vector<const MenuDef*>{&RowMenu(), &ColumnMenu(), &ConvertMenu()}));
-    EXPECT_EQ(commands, (std::vector<C>{C::DataCheck, C::ColumnHide, C::ColumnWidth}));
+    EXPECT_EQ(commands, (std::vector<C>{C::EditUndo, C::EditRedo, C::DataCheck, C::ColumnHide, C::ColumnWidth}));
     EXPECT_EQ(RowMenu().caption, "行操作");
     EXPECT_EQ(ColumnMenu().caption, "列操作");
     EXPECT_EQ(ConvertMenu().caption, "変換");

@@ -120,9 +120,9 @@ private slots:
         QStringList top;
         for (QAction* action : context.actions())
             if (!action->isSeparator()) top << action->text();
-        QCOMPARE(top, (QStringList{ToQ("ﾃﾞｰﾀ整合性ﾁｪｯｸ"), ToQ("行操作"), ToQ("列操作"), ToQ("変換"),
+        QCOMPARE(top, (QStringList{ToQ("元に戻す"), ToQ("やり直し"), ToQ("ﾃﾞｰﾀ整合性ﾁｪｯｸ"), ToQ("行操作"), ToQ("列操作"), ToQ("変換"),
                                    ToQ("列非表示(*)"), ToQ("列の幅(*)")}));
-        QMenu* rows = context.actions().at(2)->menu();
+        QMenu* rows = context.actions().at(5)->menu();
         QVERIFY(rows && rows->actions().contains(frame.commandAction(CommandId::Filter)));
     }
 

@@ -103,16 +103,16 @@ TEST(CommandRules, TicksFollowTheirFlags) {
 }
 
 TEST(CommandRules, TheContextMenuLosesTheSubmenusTheControlFileForbids) {
-    const std::vector<std::string> full{"ﾃﾞｰﾀ整合性ﾁｪｯｸ", "-", "行操作", "列操作", "変換", "-", "列非表示(*)", "列の幅(*)"};
+    const std::vector<std::string> full{"元に戻す", "やり直し", "-", "ﾃﾞｰﾀ整合性ﾁｪｯｸ", "-", "行操作", "列操作", "変換", "-", "列非表示(*)", "列の幅(*)"};
     ViewFacts f = Facts();
     EXPECT_EQ(Captions(ContextMenuItems(f)), full);
     f.lineChange = false;
     EXPECT_EQ(Captions(ContextMenuItems(f)),
-              (std::vector<std::string>{"ﾃﾞｰﾀ整合性ﾁｪｯｸ", "-", "列操作", "変換", "-", "列非表示(*)", "列の幅(*)"}));
+              (std::vector<std::string>{"元に戻す", "やり直し", "-", "ﾃﾞｰﾀ整合性ﾁｪｯｸ", "-", "列操作", "変換", "-", "列非表示(*)", "列の幅(*)"}));
     f.convUse = false;
     f.colChange = false;
     EXPECT_EQ(Captions(ContextMenuItems(f)),
-              (std::vector<std::string>{"ﾃﾞｰﾀ整合性ﾁｪｯｸ", "-", "列非表示(*)", "列の幅(*)"}));
+              (std::vector<std::string>{"元に戻す", "やり直し", "-", "ﾃﾞｰﾀ整合性ﾁｪｯｸ", "-", "列非表示(*)", "列の幅(*)"}));
 }
 
 TEST(CommandRules, TheViewAnswersFromTheRules) {
