@@ -81,6 +81,7 @@ bool CTabrixView::EndCellEdit(int row, int col, const std::string& text) {
     fields[static_cast<std::size_t>(field)] = value;
     cf.m_Lines.set(index, JoinFields(fields, width, kTab));
     m_grid.setItemText(row, col, value);
+    action.end();  // before the menus are told, so that they offer its undo
     // An edit that leaves the cell as it showed before changes nothing.
     if (value != m_strEditBefore) SetChanged();
     return true;

@@ -211,7 +211,10 @@ public:
     bool onEndEdit(int row, int col, const std::string& text) override { return EndCellEdit(row, col, text); }
     void onRightClick(int row, int col) override;
     void onEditGroupBegin(const char* caption) override { m_doc.undoJournal().begin(caption); }
-    void onEditGroupEnd() override { m_doc.undoJournal().end(); }
+    void onEditGroupEnd() override {
+        m_doc.undoJournal().end();
+        notifyChanged();
+    }
 
     // IDocView
     void endCellEdit() override { m_grid.endEditing(); }

@@ -75,7 +75,7 @@ std::vector<Command> Commands() {
 std::string CtrlWithoutStamp(const std::string& path) {
     if (!std::filesystem::exists(path)) return "(none)";
     std::string text = ReadBytes(path);
-    const std::size_t stamp = text.find("* ");
+    const std::size_t stamp = text.find("* 更新日=");
     if (stamp != std::string::npos) text.erase(stamp, text.find("\r\n", stamp) + 2 - stamp);
     return text;
 }

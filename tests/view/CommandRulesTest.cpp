@@ -134,7 +134,7 @@ TEST(CommandRules, TheViewAnswersFromTheRules) {
     std::vector<std::string> shown;
     view.setContextMenuHook([&](int, int, const std::vector<MenuItem>& items) { shown = Captions(items); });
     f.grid.rightClick(1, 1);
-    EXPECT_EQ(shown, (std::vector<std::string>{"ﾃﾞｰﾀ整合性ﾁｪｯｸ", "-", "変換", "-", "列非表示(*)", "列の幅(*)"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"元に戻す", "やり直し", "-", "ﾃﾞｰﾀ整合性ﾁｪｯｸ", "-", "変換", "-", "列非表示(*)", "列の幅(*)"}));
 
     view.runCommand(CommandId::SortDisplay);
     EXPECT_TRUE(f.state(CommandId::SortDisplay).checked);
@@ -151,7 +151,7 @@ TEST(CommandRules, WithoutAControlFileTheDataCheckIsOff) {
     f.fill(3, 2);
     f.show();
     EXPECT_FALSE(f.state(CommandId::DataCheck).enabled);
-    EXPECT_EQ(Captions(f.view->contextMenu()).size(), 8u);
+    EXPECT_EQ(Captions(f.view->contextMenu()).size(), 11u);
 }
 
 }  // namespace
