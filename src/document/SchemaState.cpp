@@ -6,25 +6,12 @@
 #include "document/PathMatch.h"
 #include "document/TabrixDoc.h"
 #include "schema/CtrlFileText.h"
+#include "schema/CtrlSnapshot.h"
 #include "schema/TranTable.h"
 
 namespace tabrix {
 
 namespace {
-
-// A record's copy; the translation table it loaded stays with the record
-// (tables can be large and do not change with the schema).
-std::unique_ptr<CColCtrl> CopyWithoutTable(CColCtrl& rec) {
-    CTranCtrl& tran = rec.m_Tran;
-    auto table = std::move(tran.m_Table);
-    auto index = std::move(tran.m_Index);
-    tran.m_Table.clear();
-    tran.m_Index.clear();
-    auto copy = std::make_unique<CColCtrl>(rec);
-    tran.m_Table = std::move(table);
-    tran.m_Index = std::move(index);
-    return copy;
-}
 
 using TableKey = std::pair<std::string, char>;
 
@@ -52,7 +39,8 @@ SchemaState SchemaState::Of(CTabrixDoc& doc) {
     s.imeMode = cf.m_nImeMode;
     s.headTitle = cf.m_bHeadTitle;
     s.records.reserve(cf.m_Cols.size());
-    for (const auto& rec : cf.m_Cols) s.records.push_back(CopyWithoutTable(*rec));
+    // The loaded translation tables stay with the records: they do not change with the schema.
+    for (const auto& rec : cf.m_Cols) s.records.push_back(std::make_unique<CColCtrl>(CopyWithoutTable(*rec)));
     return s;
 }
 
@@ -81,15 +69,11 @@ void SchemaChange::restore(CTabrixDoc& doc, bool toBefore) const {
     cf.m_nImeMode = s.imeMode;
     cf.m_bHeadTitle = s.headTitle;
     // The loaded tables go to the restored records that read the same file.
-    std::map<TableKey, CTranCtrl> tables;
+    std::map<TableKey, TranTableData> tables;
     for (auto& rec : cf.m_Cols) {
         CTranCtrl& tran = rec->m_Tran;
-        if (tran.m_Table.empty()) continue;
-        CTranCtrl& kept = tables[{tran.m_strFile, tran.m_cDelim}];
-        if (!kept.m_Table.empty()) continue;
-        kept.m_Table = std::move(tran.m_Table);
-        kept.m_Index = std::move(tran.m_Index);
-        kept.m_nIndexKeyPos = tran.m_nIndexKeyPos;
+        if (!tran.m_Table.empty() && !tables.count({tran.m_strFile, tran.m_cDelim}))
+            tables[{tran.m_strFile, tran.m_cDelim}] = TakeTranTable(tran);
     }
     std::vector<std::unique_ptr<CColCtrl>> records;
     records.reserve(s.records.size());
@@ -111,10 +95,7 @@ void SchemaChange::restore(CTabrixDoc& doc, bool toBefore) const {
                 continue;
             }
             // The last reader takes the table, the others a copy.
-            const bool last = i + 1 == trans.size();
-            tran.m_Table = last ? std::move(it->second.m_Table) : it->second.m_Table;
-            tran.m_Index = last ? std::move(it->second.m_Index) : it->second.m_Index;
-            tran.m_nIndexKeyPos = it->second.m_nIndexKeyPos;
+            PutTranTable(tran, i + 1 == trans.size() ? std::move(it->second) : TranTableData(it->second));
         }
     }
     cf.m_Cols = std::move(records);
