@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "document/BlockMemory.h"
 #include "text/Cp932.h"
 
 namespace tabrix {
@@ -36,7 +38,12 @@ bool CLineReader::open(const std::string& path) {
 
 bool CLineReader::forEachLine(const std::function<bool(char*, std::size_t)>& visit) {
     if (m_fd < 0) return false;
-    std::vector<char> buffer(m_blockSize < 2 ? 2 : m_blockSize);
+    // A small file gets a buffer of its size, not a whole block. Every byte is
+    // read before it is looked at, so the buffer is not cleared first.
+    constexpr std::size_t kSmallest = 64u << 10;
+    const auto wanted = static_cast<std::size_t>(std::max<std::int64_t>(m_size + 1, kSmallest));
+    CMemoryBlock buffer(std::max<std::size_t>(2, std::min(m_blockSize, wanted)));
+    buffer.prepareThrough(buffer.size());
     std::size_t filled = 0;  // bytes in buffer
     std::size_t start = 0;   // first byte of the current line
     bool eof = false;
@@ -73,7 +80,12 @@ bool CLineReader::forEachLine(const std::function<bool(char*, std::size_t)>& vis
             filled -= start;
             start = 0;
         }
-        if (filled == buffer.size()) buffer.resize(buffer.size() * 2);
+        if (filled == buffer.size()) {
+            // A line longer than the buffer: twice the room, the line kept.
+            CMemoryBlock larger(buffer.size() * 2);
+            std::memcpy(larger.data(), buffer.data(), filled);
+            buffer = std::move(larger);
+        }
         const ssize_t got = ::read(m_fd, buffer.data() + filled, buffer.size() - filled);
         if (got < 0) {
             if (errno == EINTR) continue;

@@ -1,33 +1,45 @@
 #include "document/LineStore.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
 namespace tabrix {
 
 namespace {
-constexpr std::size_t kChunkSize = 4u << 20;
-}
+constexpr std::size_t kFirstChunk = 256u << 10;
+constexpr std::size_t kLargestChunk = 32u << 20;
+}  // namespace
 
 const char* CLineStore::store(std::string_view row) {
     if (row.size() > UINT32_MAX) throw std::length_error("row string longer than 4 GiB");
     if (row.empty()) return "";
     if (row.size() > m_room) {
-        // A row larger than a chunk gets a chunk of its own; the current one stays open.
-        const std::size_t size = row.size() > kChunkSize / 4 ? row.size() : kChunkSize;
-        m_chunks.push_back(std::make_unique<char[]>(size));
+        // Each chunk is as large as all before it together, within bounds.
+        const std::size_t next = std::clamp(m_chunkBytes, kFirstChunk, kLargestChunk);
+        // A row larger than a quarter chunk gets a chunk of its own; the current one stays open.
+        const bool own = row.size() > next / 4;
+        const std::size_t size = own ? row.size() : next;
+        m_chunks.emplace_back(size);
         m_chunkBytes += size;
-        if (size != kChunkSize) {
-            // The current chunk stays open for the rows that follow.
-            char* own = m_chunks.back().get();
-            std::memcpy(own, row.data(), row.size());
+        if (own) {
+            char* at = m_chunks.back().data();
+            std::memcpy(at, row.data(), row.size());
             m_liveBytes += row.size();
-            return own;
+            return at;
         }
-        m_cursor = m_chunks.back().get();
+        m_open = m_chunks.size() - 1;
+        m_cursor = m_chunks.back().data();
         m_room = size;
+        m_ready = 0;
     }
     char* at = m_cursor;
+    if (m_ready < row.size()) {
+        CMemoryBlock& chunk = m_chunks[m_open];
+        const std::size_t offset = static_cast<std::size_t>(at - chunk.data());
+        m_ready = chunk.prepareThrough(offset + row.size()) - offset;
+    }
+    m_ready -= row.size();
     std::memcpy(at, row.data(), row.size());
     m_cursor += row.size();
     m_room -= row.size();
@@ -81,6 +93,7 @@ void CLineStore::clear() {
     m_chunks.clear();
     m_cursor = nullptr;
     m_room = 0;
+    m_ready = 0;
     m_chunkBytes = 0;
     m_liveBytes = 0;
 }

@@ -2,17 +2,19 @@
 //
 // Row strings live in large append-only byte chunks with a 16-byte reference
 // per line, so a file of a million short lines costs little more than its own
-// size. A replacement that fits is written over the line's own bytes; a longer
+// size. Chunks grow with the store, from 256 KiB to 32 MiB, so a small file
+// stays small and a big one takes few large blocks (BlockMemory.h). A replacement that fits is written over the line's own bytes; a longer
 // one is appended and the old bytes stay until compact(). A view returned by
 // operator[] stays valid until its line is set, or until clear() or compact().
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "document/BlockMemory.h"
 
 namespace tabrix {
 
@@ -53,10 +55,12 @@ private:
     };
     const char* store(std::string_view row);
 
-    std::vector<Ref> m_refs;
-    std::vector<std::unique_ptr<char[]>> m_chunks;
+    std::vector<Ref, BlockAllocator<Ref>> m_refs;
+    std::vector<CMemoryBlock> m_chunks;
+    std::size_t m_open = 0;   // index of the chunk rows are appended to
     char* m_cursor = nullptr;
     std::size_t m_room = 0;
+    std::size_t m_ready = 0;  // bytes from the cursor on that are prepared for writing
     std::size_t m_chunkBytes = 0;
     std::size_t m_liveBytes = 0;
 };

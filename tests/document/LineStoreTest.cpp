@@ -30,6 +30,36 @@ TEST(LineStore, KeepsRowsThroughEveryEdit) {
     EXPECT_EQ(s.liveBytes(), 5 + 3 + 1 + 1 + 5000000 + 17u);
 }
 
+TEST(LineStore, RowsStayIntactAcrossGrowingChunks) {
+    // Some 18 MB of rows: heap chunks, then mapped ones, rows of a chunk of
+    // their own now and then, and a line index large enough to be mapped too.
+    auto row = [](std::size_t i) {
+        if (i % 50000 == 7) return std::string(300000 + i, static_cast<char>('A' + i % 26));
+        return std::to_string(i) + std::string(i % 61, static_cast<char>('a' + i % 26));
+    };
+    constexpr std::size_t kRows = 400000;
+    CLineStore s;
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < kRows; ++i) {
+        s.push_back(row(i));
+        bytes += row(i).size();
+    }
+    EXPECT_EQ(s.liveBytes(), bytes);
+    EXPECT_GE(s.chunkBytes(), bytes);
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass == 0 ? "as loaded" : "compacted");
+        ASSERT_EQ(s.size(), kRows);
+        std::size_t wrong = 0;
+        for (std::size_t i = 0; i < kRows; ++i) wrong += s[i] != row(i);
+        EXPECT_EQ(wrong, 0u);
+        s.compact();
+    }
+    s.clear();
+    EXPECT_EQ(s.chunkBytes(), 0u);
+    s.push_back("again");
+    EXPECT_EQ(s[0], "again");
+}
+
 TEST(LineStore, RowsWithNulBytesKeepTheirLength) {
     CLineStore s;
     const std::string row("a\0b", 3);
