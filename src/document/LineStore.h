@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,9 +40,14 @@ public:
     // Rearranges the lines from first on: line first+i becomes the line that
     // stood at first+order[i]. order is a permutation; no row bytes move.
     void reorder(std::size_t first, const std::vector<std::uint32_t>& order);
-    // Takes over every line of another store, as a pass that rebuilt all rows
+    // Takes over every line of another store, as a pass that built all rows
     // into a fresh store hands its result back.
     void replaceAll(CLineStore&& lines) { *this = std::move(lines); }
+    // Rewrites every line in order: rewrite(row, out) puts the new row into
+    // out. The new rows go into fresh chunks, and each old chunk is released
+    // once no later line uses it, so a pass over a store read in file order
+    // needs little more memory than the store itself.
+    void rebuild(const std::function<void(std::string_view row, std::string& out)>& rewrite);
     void clear();
     void reserve(std::size_t lines) { m_refs.reserve(lines); }
     // Gives back spare capacity of the line index when it is worth a copy.
