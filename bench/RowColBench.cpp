@@ -15,16 +15,7 @@ namespace {
 
 using namespace tabrix;
 
-struct LoadedOrders {
-    Settings settings;
-    bench::SilentUi ui;
-    AppContext app{settings, ui, "", ""};
-    CTabrixDoc doc{app};
-    LoadedOrders() {
-        settings.OpenDlg = 0;
-        doc.OnOpenDocument(bench::OrdersPath());
-    }
-};
+using bench::LoadedOrders;
 
 LoadedOrders& Orders() {
     static LoadedOrders loaded;

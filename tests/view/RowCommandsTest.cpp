@@ -18,11 +18,9 @@ using test::ViewFixture;
 
 // Answers the next dialog as a sort in the given direction.
 void SortAnswer(ViewFixture& f, bool descending, std::string* keys = nullptr) {
-    f.ui.dialogs.push_back([=](CDialogModel& d) {
-        auto& dlg = dynamic_cast<CSortOpt&>(d);
+    test::AnswerDialog<CSortOpt>(f, [=](CSortOpt& dlg) {
         if (keys) *keys = dlg.keyText();
         dlg.m_bDescending = descending;
-        return true;
     });
 }
 
