@@ -109,6 +109,42 @@ void CLineStore::reorder(std::size_t first, const std::vector<std::uint32_t>& or
     std::copy(moved.begin(), moved.end(), m_refs.begin() + static_cast<std::ptrdiff_t>(first));
 }
 
+void CLineStore::rebuild(const std::function<void(std::string_view row, std::string& out)>& rewrite) {
+    // Where each old chunk is used for the last time.
+    struct OldChunk {
+        const char* begin;
+        std::size_t index;
+        std::size_t lastUse;
+    };
+    std::vector<std::unique_ptr<char[]>> old = std::move(m_chunks);
+    std::vector<OldChunk> byAddress;
+    for (std::size_t k = 0; k < old.size(); ++k) byAddress.push_back({old[k].get(), k, 0});
+    std::sort(byAddress.begin(), byAddress.end(), [](const OldChunk& a, const OldChunk& b) { return a.begin < b.begin; });
+    for (std::size_t i = 0; i < m_refs.size(); ++i) {
+        const char* data = m_refs[i].data;
+        auto it = std::upper_bound(byAddress.begin(), byAddress.end(), data,
+                                   [](const char* p, const OldChunk& c) { return p < c.begin; });
+        if (it == byAddress.begin() || m_refs[i].size == 0) continue;  // an empty row owns no bytes
+        --it;
+        it->lastUse = i;
+    }
+    std::sort(byAddress.begin(), byAddress.end(),
+              [](const OldChunk& a, const OldChunk& b) { return a.lastUse < b.lastUse; });
+
+    m_chunks.clear();
+    m_cursor = nullptr;
+    m_room = 0;
+    m_chunkBytes = 0;
+    m_liveBytes = 0;
+    std::size_t released = 0;
+    std::string out;
+    for (std::size_t i = 0; i < m_refs.size(); ++i) {
+        rewrite(std::string_view(m_refs[i].data, m_refs[i].size), out);
+        m_refs[i] = {store(out), static_cast<std::uint32_t>(out.size())};
+        while (released < byAddress.size() && byAddress[released].lastUse <= i) old[byAddress[released++].index].reset();
+    }
+}
+
 void CLineStore::clear() {
     m_refs.clear();
     m_refs.shrink_to_fit();

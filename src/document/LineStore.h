@@ -3,13 +3,16 @@
 // Row strings live in large append-only byte chunks with a 16-byte reference
 // per line, so a file of a million short lines costs little more than its own
 // size. Chunks grow with the store, from 256 KiB to 32 MiB, so a small file
-// stays small and a big one takes few large blocks (BlockMemory.h). A replacement that fits is written over the line's own bytes; a longer
-// one is appended and the old bytes stay until compact(). A view returned by
+// stays small and a big one takes few large blocks (BlockMemory.h). A
+// replacement that fits is written over the line's own bytes; a longer one is
+// appended and the old bytes stay until compact(). A view returned by
 // operator[] stays valid until its line is set, or until clear() or compact().
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,9 +44,14 @@ public:
     // Rearranges the lines from first on: line first+i becomes the line that
     // stood at first+order[i]. order is a permutation; no row bytes move.
     void reorder(std::size_t first, const std::vector<std::uint32_t>& order);
-    // Takes over every line of another store, as a pass that rebuilt all rows
+    // Takes over every line of another store, as a pass that built all rows
     // into a fresh store hands its result back.
     void replaceAll(CLineStore&& lines) { *this = std::move(lines); }
+    // Rewrites every line in order: rewrite(row, out) puts the new row into
+    // out. The new rows go into fresh chunks, and each old chunk is released
+    // once no later line uses it, so a pass over a store read in file order
+    // needs little more memory than the store itself.
+    void rebuild(const std::function<void(std::string_view row, std::string& out)>& rewrite);
     void clear();
     void reserve(std::size_t lines) { m_refs.reserve(lines); }
     // Gives back spare capacity of the line index when it is worth a copy.

@@ -67,5 +67,33 @@ TEST(LineStore, RowsWithNulBytesKeepTheirLength) {
     EXPECT_EQ(s[0], row);
 }
 
+// A rebuild releases each old chunk after its last line: rows from many
+// chunks, in file order and shuffled, a row larger than a chunk and empty
+// rows all come through (the sanitizers see any row read after release).
+TEST(LineStore, RebuildReadsEveryRowBeforeItsChunkIsReleased) {
+    for (bool shuffled : {false, true}) {
+        CLineStore s;
+        std::vector<std::string> expected;
+        for (int i = 0; i < 300000; ++i) {
+            std::string row = i % 1000 == 0 ? std::string() : "row " + std::to_string(i) + std::string(i % 40, 'x');
+            if (i == 150000) row = std::string(5000000, 'b');
+            s.push_back(row);
+            expected.push_back(row);
+        }
+        if (shuffled) {
+            std::vector<std::uint32_t> order;
+            for (std::uint32_t i = 0; i < expected.size(); ++i) order.push_back((i * 7919u) % expected.size());
+            s.reorder(0, order);
+            std::vector<std::string> moved;
+            for (std::uint32_t from : order) moved.push_back(expected[from]);
+            expected = std::move(moved);
+        }
+        s.rebuild([](std::string_view row, std::string& out) { out.assign(row).append("!"); });
+        for (std::string& row : expected) row += "!";
+        EXPECT_EQ(Contents(s), expected);
+        EXPECT_LE(s.chunkBytes(), s.liveBytes() + (9u << 20));
+    }
+}
+
 }  // namespace
 }  // namespace tabrix
