@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "app/ShippedFiles.h"
 #include "text/Cp932.h"
 #include "view/MemoryGrid.h"
 #include "view/TabrixView.h"
@@ -31,7 +32,7 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 CliSession::CliSession(const CliOptions& options)
-    : m_options(options), m_ui(options.open), m_app{m_settings, m_ui, ProgramDir(), "."} {}
+    : m_options(options), m_ui(options.open), m_app{m_settings, m_ui, ShippedFilesDir(ProgramDir()), "."} {}
 
 CliSession::~CliSession() = default;
 

@@ -41,6 +41,13 @@ public:
     }
     char* data() const { return m_data; }
     std::size_t size() const { return m_size; }
+    // Gives the memory back before the block itself goes.
+    void release() noexcept {
+        FreeBlock(m_data, m_size);
+        m_data = nullptr;
+        m_size = 0;
+        m_ready = 0;
+    }
     // Prepares the block's pages through offset end, a large page at a time;
     // returns the offset through which the block is now ready to be written.
     std::size_t prepareThrough(std::size_t end) {

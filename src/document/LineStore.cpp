@@ -116,9 +116,9 @@ void CLineStore::rebuild(const std::function<void(std::string_view row, std::str
         std::size_t index;
         std::size_t lastUse;
     };
-    std::vector<std::unique_ptr<char[]>> old = std::move(m_chunks);
+    std::vector<CMemoryBlock> old = std::move(m_chunks);
     std::vector<OldChunk> byAddress;
-    for (std::size_t k = 0; k < old.size(); ++k) byAddress.push_back({old[k].get(), k, 0});
+    for (std::size_t k = 0; k < old.size(); ++k) byAddress.push_back({old[k].data(), k, 0});
     std::sort(byAddress.begin(), byAddress.end(), [](const OldChunk& a, const OldChunk& b) { return a.begin < b.begin; });
     for (std::size_t i = 0; i < m_refs.size(); ++i) {
         const char* data = m_refs[i].data;
@@ -132,8 +132,10 @@ void CLineStore::rebuild(const std::function<void(std::string_view row, std::str
               [](const OldChunk& a, const OldChunk& b) { return a.lastUse < b.lastUse; });
 
     m_chunks.clear();
+    m_open = 0;
     m_cursor = nullptr;
     m_room = 0;
+    m_ready = 0;
     m_chunkBytes = 0;
     m_liveBytes = 0;
     std::size_t released = 0;
@@ -141,7 +143,7 @@ void CLineStore::rebuild(const std::function<void(std::string_view row, std::str
     for (std::size_t i = 0; i < m_refs.size(); ++i) {
         rewrite(std::string_view(m_refs[i].data, m_refs[i].size), out);
         m_refs[i] = {store(out), static_cast<std::uint32_t>(out.size())};
-        while (released < byAddress.size() && byAddress[released].lastUse <= i) old[byAddress[released++].index].reset();
+        while (released < byAddress.size() && byAddress[released].lastUse <= i) old[byAddress[released++].index].release();
     }
 }
 
