@@ -24,6 +24,7 @@ const CliCommand kCommands[] = {
     {"select", "IN OUT", "\"条件付き保存\": write the lines of IN that meet conditions", RunSelect},
     {"aggregate", "FILE", "\"集計\": totals and counts by key", RunAggregate},
     {"total", "FILE --col C", "the total of one column", RunTotal},
+    {"ctrl", "IN OUT", "\"制御ファイル設定\": write the control file of IN to OUT", RunCtrl},
 };
 
 // The options every command takes when it opens a file.

@@ -18,7 +18,8 @@ TEST(CliHelp, ListsEveryCommand) {
         EXPECT_EQ(r.err, "");
         EXPECT_EQ(r.out.rfind("Usage: tabrix-cli COMMAND ARGUMENTS [OPTIONS]\n", 0), 0u);
         for (const char* command : {"info FILE", "save IN OUT", "check CTRL", "edit COMMAND IN OUT", "filter FILE",
-                                    "split IN OUT", "select IN OUT", "aggregate FILE", "total FILE --col C"})
+                                    "split IN OUT", "select IN OUT", "aggregate FILE", "total FILE --col C",
+                                    "ctrl IN OUT"})
             EXPECT_NE(r.out.find(std::string("\n  ") + command + "  "), std::string::npos) << command;
         EXPECT_NE(r.out.find("\n  --set NAME=VALUE  "), std::string::npos);
     }
