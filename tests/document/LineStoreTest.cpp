@@ -91,7 +91,8 @@ TEST(LineStore, RebuildReadsEveryRowBeforeItsChunkIsReleased) {
         s.rebuild([](std::string_view row, std::string& out) { out.assign(row).append("!"); });
         for (std::string& row : expected) row += "!";
         EXPECT_EQ(Contents(s), expected);
-        EXPECT_LE(s.chunkBytes(), s.liveBytes() + (9u << 20));
+        // Chunks double as the store grows, so the open one is at most half empty.
+        EXPECT_LE(s.chunkBytes(), 2 * s.liveBytes() + (256u << 10));
     }
 }
 
