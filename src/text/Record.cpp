@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "text/SjisChar.h"
-#include "text/ValueEdit.h"
 
 namespace tabrix {
 
@@ -63,10 +62,27 @@ std::string JoinFields(const std::vector<std::string>& fields, int width, char s
 }
 
 std::string QuoteField(std::string_view field) {
-    // A trailing quote only counts when it is a character of its own.
-    if (!field.empty() && (field.front() == '"' || (field.back() == '"' && field[LastCharStart(field)] == '"')))
-        return std::string(field);
-    return WrapInQuotes(field);
+    std::string out;
+    out.reserve(field.size() + 2);
+    out += '"';
+    // No trail byte lies below 0x40, so every quote byte is a quote.
+    for (const char c : field) {
+        out += c;
+        if (c == '"') out += '"';
+    }
+    out += '"';
+    return out;
+}
+
+std::string QuoteFieldWhenNeeded(std::string_view field, char delimiter) {
+    bool needed = field.find('"') != std::string_view::npos;
+    for (std::size_t p = 0; !needed && p < field.size(); p = NextChar(field, p))
+        needed = field[p] == delimiter;
+    if (!needed && !field.empty() && CanBeTrailByte(delimiter)) {
+        const std::size_t last = LastCharStart(field);
+        needed = last + 1 == field.size() && IsLeadByte(field[last]);
+    }
+    return needed ? QuoteField(field) : std::string(field);
 }
 
 namespace {
