@@ -42,6 +42,8 @@ bool CliSession::open(const std::string& path) {
     const bool ctrl = ExtensionOf(path) == ".ctrl";
     m_settings.DefDir = m_options.defDir ? *m_options.defDir : ctrl ? FolderOf(path) : std::string(".");
     m_doc = std::make_unique<CTabrixDoc>(m_app);
+    // A batch run leaves no work database behind.
+    m_doc->m_bCreatesWorkDatabase = false;
     m_ui.setCtrlFile(&m_doc->m_CtrlFile);
     return m_doc->OnOpenDocument(path);
 }
