@@ -74,17 +74,6 @@ std::string QuoteField(std::string_view field) {
     return out;
 }
 
-std::string QuoteFieldWhenNeeded(std::string_view field, char delimiter) {
-    bool needed = field.find('"') != std::string_view::npos;
-    for (std::size_t p = 0; !needed && p < field.size(); p = NextChar(field, p))
-        needed = field[p] == delimiter;
-    if (!needed && !field.empty() && CanBeTrailByte(delimiter)) {
-        const std::size_t last = LastCharStart(field);
-        needed = last + 1 == field.size() && IsLeadByte(field[last]);
-    }
-    return needed ? QuoteField(field) : std::string(field);
-}
-
 bool NeedsOutputQuotes(std::string_view field, char delimiter) {
     if (field.find(delimiter) == std::string_view::npos) return false;
     for (std::size_t p = 0; p < field.size(); p = NextChar(field, p))
@@ -97,14 +86,7 @@ void AppendOutputField(std::string& out, std::string_view field, char delimiter)
         out += field;
         return;
     }
-    out += '"';
-    for (std::size_t p = 0; p < field.size();) {
-        const std::size_t next = NextChar(field, p);
-        if (field[p] == '"') out += '"';
-        out.append(field.substr(p, next - p));
-        p = next;
-    }
-    out += '"';
+    out += QuoteField(field);
 }
 
 namespace {

@@ -45,11 +45,6 @@ void JoinFields(const std::vector<std::string>& fields, int width, char sep, std
 // every quote inside doubled, so that reading it back under the flag gives
 // the field exactly.
 std::string QuoteField(std::string_view field);
-// A field for output files that are quoted only where needed: unchanged unless
-// it holds the delimiter or a quote, or ends in a lead byte that the delimiter
-// could complete; then as QuoteField gives it. Read back under the quote flag
-// it gives the field exactly.
-std::string QuoteFieldWhenNeeded(std::string_view field, char delimiter);
 
 // A field for an output file delimited by delimiter: quoted, with its inner
 // quotes doubled, only when the delimiter occurs in it as a character of its

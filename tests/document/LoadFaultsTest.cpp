@@ -2,6 +2,7 @@
 // 65,535, space marks that the data already holds, TABs inside quotes.
 #include <gtest/gtest.h>
 
+#include "document/FileOpenDlg.h"
 #include "support/DocFixture.h"
 
 namespace tabrix {
@@ -70,6 +71,26 @@ TEST(LoadFaults, AMarkTheDataHoldsIsNotUsed) {
         ASSERT_TRUE(doc.OnSaveDocument(f.path("out.csv")));
         EXPECT_EQ(ReadBytes(f.dir / "out.csv"), c.bytes);
     }
+}
+
+// A space-delimited line is one field while spaces are marks; a TAB that
+// splits it would be written as a space and read back as a mark.
+TEST(LoadFaults, ASpaceDelimitedFileSplitAtATabOpensWithoutTheMark) {
+    DocFixture f;
+    f.settings.OpenDlg = 1;
+    f.settings.HanspDisp = 1;
+    CTabrixDoc doc(f.app);
+    f.ui.dialogs.push_back([](CDialogModel& model) {
+        auto& dlg = dynamic_cast<CFileOpen&>(model);
+        dlg.m_nDelim = DelimKind::Space;
+        return true;
+    });
+    ASSERT_TRUE(f.open(doc, "s.txt", "a b\tc\r\n"));
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0].text, "スペース区切りのファイルに複数の項目が有る為、半角スペースを表示せずに開きます。");
+    EXPECT_EQ(Rows(doc), (std::vector<std::string>{"a\tb\tc"}));
+    ASSERT_TRUE(doc.OnSaveDocument(f.path("out.txt")));
+    EXPECT_EQ(ReadBytes(f.dir / "out.txt"), "a b c\r\n");
 }
 
 TEST(LoadFaults, AFileHoldingTheMarkIsNotInserted) {
