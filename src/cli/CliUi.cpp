@@ -12,14 +12,15 @@ void PrintError(std::string_view cp932Text) {
     std::fprintf(stderr, "tabrix-cli: %s\n", Cp932ToUtf8(cp932Text).c_str());
 }
 
-MsgResult CliUi::messageBox(std::string_view text, MsgIcon, MsgButtons buttons) {
+MsgResult CliUi::messageBox(std::string_view text, MsgIcon icon, MsgButtons buttons) {
+    if (icon == MsgIcon::Stop) ++m_refusals;
     PrintError(text);
     return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
 }
 
 bool CliUi::runModal(CDialogModel& dialog) {
     auto* open = dynamic_cast<CFileOpen*>(&dialog);
-    if (!open) return false;
+    if (!open) return m_answer && m_answer(dialog);
     const bool fromCtrl = m_ctrl && !m_ctrl->m_strCtrlFile.empty();
     if (m_choices.delimiter) {
         const DelimChoice choice = ChoiceOf(*m_choices.delimiter);
