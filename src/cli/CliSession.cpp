@@ -39,7 +39,8 @@ CTabrixView& CliSession::view() {
     if (!m_view) {
         m_grid = std::make_unique<MemoryGrid>();
         m_view = std::make_unique<CTabrixView>(*m_doc, m_app, *m_grid);
-        m_view->OnInitialUpdate();
+        // Nothing is shown: a page of one row serves the run.
+        m_view->OnInitialUpdate(1);
     }
     return *m_view;
 }
