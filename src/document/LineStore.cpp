@@ -16,16 +16,16 @@ const char* CLineStore::store(std::string_view row) {
     if (row.size() > m_room) {
         // A row larger than a chunk gets a chunk of its own; the current one stays open.
         const std::size_t size = row.size() > kChunkSize / 4 ? row.size() : kChunkSize;
-        m_chunks.push_back(std::make_unique<char[]>(size));
+        m_chunks.push_back({std::make_unique<char[]>(size), size});
         m_chunkBytes += size;
         if (size != kChunkSize) {
             // The current chunk stays open for the rows that follow.
-            char* own = m_chunks.back().get();
+            char* own = m_chunks.back().bytes.get();
             std::memcpy(own, row.data(), row.size());
             m_liveBytes += row.size();
             return own;
         }
-        m_cursor = m_chunks.back().get();
+        m_cursor = m_chunks.back().bytes.get();
         m_room = size;
     }
     char* at = m_cursor;
@@ -96,6 +96,46 @@ void CLineStore::reorder(std::size_t first, const std::vector<std::uint32_t>& or
     moved.reserve(order.size());
     for (std::uint32_t from : order) moved.push_back(m_refs[first + from]);
     std::copy(moved.begin(), moved.end(), m_refs.begin() + static_cast<std::ptrdiff_t>(first));
+}
+
+void CLineStore::rebuild(const RowBuilder& build) {
+    // For every old chunk, how many lines must be built before it can go: one
+    // past the last line whose row lies in it (0 for a chunk no line uses).
+    // Chunks are found by address, so rows set after loading count wherever they went.
+    std::vector<std::size_t> byAddress(m_chunks.size());
+    for (std::size_t k = 0; k < byAddress.size(); ++k) byAddress[k] = k;
+    const auto start = [this](std::size_t k) { return reinterpret_cast<std::uintptr_t>(m_chunks[k].bytes.get()); };
+    std::sort(byAddress.begin(), byAddress.end(), [&](std::size_t a, std::size_t b) { return start(a) < start(b); });
+    std::vector<std::size_t> neededUntil(m_chunks.size(), 0);
+    for (std::size_t i = 0; i < m_refs.size(); ++i) {
+        if (m_refs[i].size == 0) continue;
+        const auto at = reinterpret_cast<std::uintptr_t>(m_refs[i].data);
+        auto it = std::upper_bound(byAddress.begin(), byAddress.end(), at,
+                                   [&](std::uintptr_t p, std::size_t k) { return p < start(k); });
+        if (it == byAddress.begin()) continue;
+        const std::size_t k = *(it - 1);
+        if (at < start(k) + m_chunks[k].size) neededUntil[k] = i + 1;
+    }
+    std::vector<std::size_t> releaseOrder = byAddress;
+    std::sort(releaseOrder.begin(), releaseOrder.end(),
+              [&](std::size_t a, std::size_t b) { return neededUntil[a] < neededUntil[b]; });
+
+    CLineStore fresh;
+    fresh.reserve(m_refs.size());
+    std::string out;
+    std::size_t next = 0;
+    const auto releaseUpTo = [&](std::size_t built) {
+        for (; next < releaseOrder.size() && neededUntil[releaseOrder[next]] <= built; ++next)
+            m_chunks[releaseOrder[next]].bytes.reset();
+    };
+    releaseUpTo(0);
+    for (std::size_t i = 0; i < m_refs.size(); ++i) {
+        out.clear();
+        build(i, (*this)[i], out);
+        fresh.push_back(out);
+        releaseUpTo(i + 1);
+    }
+    *this = std::move(fresh);
 }
 
 void CLineStore::clear() {

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -42,6 +43,12 @@ public:
     // Takes over every line of another store, as a pass that rebuilt all rows
     // into a fresh store hands its result back.
     void replaceAll(CLineStore&& lines) { *this = std::move(lines); }
+    // Rebuilds every line, in order, into fresh chunks: build(i, row, out)
+    // writes the new row of line i and must look at no other line. The chunks
+    // of the old rows are given back as soon as no later line uses them, so a
+    // pass that widens every row needs little more than the new rows.
+    using RowBuilder = std::function<void(std::size_t line, std::string_view row, std::string& out)>;
+    void rebuild(const RowBuilder& build);
     void clear();
     void reserve(std::size_t lines) { m_refs.reserve(lines); }
     // Gives back spare capacity of the line index when it is worth a copy.
@@ -62,8 +69,13 @@ private:
     };
     const char* store(std::string_view row);
 
+    struct Chunk {
+        std::unique_ptr<char[]> bytes;
+        std::size_t size;
+    };
+
     std::vector<Ref> m_refs;
-    std::vector<std::unique_ptr<char[]>> m_chunks;
+    std::vector<Chunk> m_chunks;
     char* m_cursor = nullptr;
     std::size_t m_room = 0;
     std::size_t m_chunkBytes = 0;

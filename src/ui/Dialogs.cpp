@@ -1,7 +1,9 @@
 #include "ui/Dialogs.h"
 
 #include "app/Settings.h"
+#include "ui/CalcDlgs.h"
 #include "ui/ColSelDlg.h"
+#include "ui/ConvertDlgs.h"
 #include "ui/FileDlgs.h"
 #include "ui/FilterDlgs.h"
 #include "ui/SaveDlgs.h"
@@ -34,6 +36,13 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CDataSelDlg>([](CDataSelDlg& model, QWidget* parent) { return new DataSelDialog(model, parent); });
     registry.add<CDivOptDlg>([](CDivOptDlg& model, QWidget* parent) { return new SplitOptDialog(model, parent); });
     registry.add<CSaveOpt>([](CSaveOpt& model, QWidget* parent) { return new SaveOptDialog(model, parent); });
+    registry.add<CCalCol>([](CCalCol& model, QWidget* parent) { return new CalcColDialog(model, parent); });
+    registry.add<CAutoFillDlg>([](CAutoFillDlg& model, QWidget* parent) { return new AutoFillDialog(model, parent); });
+    registry.add<CColSort>([](CColSort& model, QWidget* parent) { return new ColSortDialog(model, parent); });
+    registry.add<CDigitSetMsg>([](CDigitSetMsg& model, QWidget* parent) { return new DigitSetDialog(model, parent); });
+    registry.add<CDelChar>([](CDelChar& model, QWidget* parent) { return new DelCharDialog(model, parent); });
+    registry.add<CDateConvDlg>([](CDateConvDlg& model, QWidget* parent) { return new FormatConvDialog(model, parent); });
+    registry.add<CNumFormatDlg>([](CNumFormatDlg& model, QWidget* parent) { return new FormatConvDialog(model, parent); });
     registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
 }
 

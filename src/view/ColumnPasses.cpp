@@ -46,8 +46,9 @@ void Join(const std::vector<std::string_view>& fields, std::string& out) {
 }
 
 // Rebuilds every line with build(row, out). A pass that makes rows longer
-// writes them into a fresh store, which then replaces the old one; otherwise
-// each row is written over its own bytes.
+// writes them into a fresh store, which then replaces the old one (the old
+// rows are given back as the pass goes); otherwise each row is written over
+// its own bytes.
 template <typename Build>
 void RebuildLines(CLineStore& lines, bool growing, ProgressScope& progress, Build build) {
     std::string out;
@@ -60,14 +61,10 @@ void RebuildLines(CLineStore& lines, bool growing, ProgressScope& progress, Buil
         }
         return;
     }
-    CLineStore fresh;
-    fresh.reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        build(lines[i], out);
-        fresh.push_back(out);
+    lines.rebuild([&](std::size_t i, std::string_view row, std::string& rebuilt) {
+        build(row, rebuilt);
         Advance(progress, i);
-    }
-    lines.replaceAll(std::move(fresh));
+    });
 }
 
 // Runs change(fields) over the lines from first that pass; a line is stored
