@@ -1,8 +1,8 @@
 #include "text/NumberValue.h"
 
-#include <charconv>
 #include <limits>
 
+#include "text/LeadingNumber.h"
 #include "text/NumberText.h"
 
 namespace tabrix {
@@ -59,16 +59,7 @@ bool LeadingInteger(std::string_view text, std::int64_t& value) {
 bool LeadingDouble(std::string_view text, double& value) {
     DecimalDigits digits;
     if (!ReadDecimalDigits(text, digits)) return false;
-    std::string plain = digits.whole.empty() ? std::string("0") : digits.whole;
-    if (!digits.fraction.empty()) plain += "." + digits.fraction;
-    double magnitude = 0;
-    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), magnitude, std::chars_format::fixed);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large, or so small that it underflows.
-        const bool large = digits.whole.find_first_not_of('0') != std::string::npos;
-        magnitude = large ? std::numeric_limits<double>::max() : 0.0;
-    }
-    value = digits.negative ? -magnitude : magnitude;
+    value = LeadingDecimal(text);
     return true;
 }
 
