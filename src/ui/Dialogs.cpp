@@ -5,6 +5,7 @@
 #include "ui/CalcDlgs.h"
 #include "ui/ColSelDlg.h"
 #include "ui/ConvertDlgs.h"
+#include "ui/CtrlFileDlgs.h"
 #include "ui/FileDlgs.h"
 #include "ui/FilterDlgs.h"
 #include "ui/SaveDlgs.h"
@@ -47,6 +48,8 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CDelChar>([](CDelChar& model, QWidget* parent) { return new DelCharDialog(model, parent); });
     registry.add<CDateConvDlg>([](CDateConvDlg& model, QWidget* parent) { return new FormatConvDialog(model, parent); });
     registry.add<CNumFormatDlg>([](CNumFormatDlg& model, QWidget* parent) { return new FormatConvDialog(model, parent); });
+    registry.add<CMakeCtrlDlg>([](CMakeCtrlDlg& model, QWidget* parent) { return new CtrlFileDialog(model, parent); });
+    registry.add<CCtrlColDlg>([](CCtrlColDlg& model, QWidget* parent) { return new CtrlColDialog(model, parent); });
     registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
 }
 

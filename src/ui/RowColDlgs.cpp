@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/Cp932Validator.h"
 #include "ui/DialogWidgets.h"
 #include "ui/QtText.h"
 #include "ui/QtUserInterface.h"

@@ -93,6 +93,7 @@ bool CTabrixView::runCommand(CommandId id) {
             break;
         case CommandId::ConvDateFormat: OnFormatConvert(true); break;
         case CommandId::ConvNumberFormat: OnFormatConvert(false); break;
+        case CommandId::CtrlFileEdit: OnCtrlFileEdit(); break;
         case CommandId::Aggregate: OnAggregate(); break;
         default: break;
     }
