@@ -27,6 +27,9 @@ public:
     // A question asked with a beep once the checks pass ("... 宜しいですか？");
     // No keeps the dialog open. Empty when the dialog asks nothing.
     virtual std::string confirmation() const { return {}; }
+    // True when OK does nothing at all: the dialog stays open without a
+    // message (a dialog whose OK needs a choice that has not been made).
+    virtual bool refusesSilently() const { return false; }
 };
 
 // A drop-down list a file dialog shows below the file name, such as a file
@@ -77,6 +80,7 @@ public:
 // What OK does in every dialog: the first failing check is shown with the
 // stop icon, then the confirmation is asked; true when the dialog may close.
 inline bool AcceptDialog(IUserInterface& ui, const CDialogModel& dialog) {
+    if (dialog.refusesSilently()) return false;
     const std::string failure = dialog.validate();
     if (!failure.empty()) {
         ui.messageBox(failure, MsgIcon::Stop);
@@ -100,6 +104,7 @@ public:
     ProgressScope(const ProgressScope&) = delete;
     ProgressScope& operator=(const ProgressScope&) = delete;
     void setPos(std::int64_t pos) { m_progress.setPos(pos); }
+    void setText(std::string_view text) { m_progress.setText(text); }
 
 private:
     IProgress& m_progress;

@@ -109,6 +109,15 @@ int RunEdit(const CliOptions& options) {
     const EditArgs args(options.commandOptions);
     Selection selection;
     if (!ReadSelection(args, selection)) return kExitFailure;
+    CommandId id = command->id;
+    if (command->dialog.choose) {
+        std::string error;
+        id = command->dialog.choose(args, error);
+        if (id == CommandId::None) {
+            PrintError(error);
+            return kExitFailure;
+        }
+    }
     if (command->dialog.check) {
         if (const std::string error = command->dialog.check(args); !error.empty()) {
             PrintError(error);
@@ -149,8 +158,14 @@ int RunEdit(const CliOptions& options) {
     if (page.number != 1) view.selectPage(page.number);
     SelectCells(grid, selection.lines, selection.linesGiven, selection.cols, page.size);
 
+    if (command->dialog.prepare) {
+        if (const std::string error = command->dialog.prepare(view, args); !error.empty()) {
+            PrintError(error);
+            return kExitFailure;
+        }
+    }
     CommandState state;
-    view.commandState(command->id, state);
+    view.commandState(id, state);
     if (!state.enabled) {
         PrintError("command not available: " + name);
         return kExitFailure;
@@ -165,10 +180,15 @@ int RunEdit(const CliOptions& options) {
             answered = false;
             return false;
         }
+        if (dialog.refusesSilently()) {
+            PrintError("the dialog's OK does nothing with these options");
+            answered = false;
+            return false;
+        }
         return AcceptDialog(ui, dialog);
     });
     const int refusalsBefore = ui.refusals();
-    view.runCommand(command->id);
+    view.runCommand(id);
     if (!answered || ui.refusals() != refusalsBefore) return kExitFailure;
     return SaveOutput(session, options, options.files[2]) ? kExitOk : kExitFailure;
 }

@@ -16,6 +16,8 @@ using Family = std::vector<EditCommand> (*)();
 constexpr Family kFamilies[] = {
     RowEditCommands,
     ColumnEditCommands,
+    CalcEditCommands,
+    ConvertEditCommands,
 };
 
 }  // namespace

@@ -109,7 +109,7 @@ void CLineStore::reorder(std::size_t first, const std::vector<std::uint32_t>& or
     std::copy(moved.begin(), moved.end(), m_refs.begin() + static_cast<std::ptrdiff_t>(first));
 }
 
-void CLineStore::rebuild(const std::function<void(std::string_view row, std::string& out)>& rewrite) {
+void CLineStore::rebuild(const RowBuilder& build) {
     // Where each old chunk is used for the last time.
     struct OldChunk {
         const char* begin;
@@ -141,7 +141,8 @@ void CLineStore::rebuild(const std::function<void(std::string_view row, std::str
     std::size_t released = 0;
     std::string out;
     for (std::size_t i = 0; i < m_refs.size(); ++i) {
-        rewrite(std::string_view(m_refs[i].data, m_refs[i].size), out);
+        out.clear();
+        build(i, std::string_view(m_refs[i].data, m_refs[i].size), out);
         m_refs[i] = {store(out), static_cast<std::uint32_t>(out.size())};
         while (released < byAddress.size() && byAddress[released].lastUse <= i) old[byAddress[released++].index].release();
     }

@@ -47,11 +47,13 @@ public:
     // Takes over every line of another store, as a pass that built all rows
     // into a fresh store hands its result back.
     void replaceAll(CLineStore&& lines) { *this = std::move(lines); }
-    // Rewrites every line in order: rewrite(row, out) puts the new row into
-    // out. The new rows go into fresh chunks, and each old chunk is released
-    // once no later line uses it, so a pass over a store read in file order
-    // needs little more memory than the store itself.
-    void rebuild(const std::function<void(std::string_view row, std::string& out)>& rewrite);
+    // Rewrites every line in order: build(i, row, out) puts the new row of
+    // line i into out (given empty) and must look at no other line. The new
+    // rows go into fresh chunks, and each old chunk is released once no later
+    // line uses it, so a pass over a store read in file order needs little
+    // more memory than the store itself.
+    using RowBuilder = std::function<void(std::size_t line, std::string_view row, std::string& out)>;
+    void rebuild(const RowBuilder& build);
     void clear();
     void reserve(std::size_t lines) { m_refs.reserve(lines); }
     // Gives back spare capacity of the line index when it is worth a copy.

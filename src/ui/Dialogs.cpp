@@ -2,7 +2,9 @@
 
 #include "app/Settings.h"
 #include "ui/AggregateDlgs.h"
+#include "ui/CalcDlgs.h"
 #include "ui/ColSelDlg.h"
+#include "ui/ConvertDlgs.h"
 #include "ui/CtrlFileDlgs.h"
 #include "ui/FileDlgs.h"
 #include "ui/FilterDlgs.h"
@@ -39,6 +41,13 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CSummaryDlg>([](CSummaryDlg& model, QWidget* parent) { return new SummaryWindow(model, parent); });
     registry.add<CDivOptDlg>([](CDivOptDlg& model, QWidget* parent) { return new SplitOptDialog(model, parent); });
     registry.add<CSaveOpt>([](CSaveOpt& model, QWidget* parent) { return new SaveOptDialog(model, parent); });
+    registry.add<CCalCol>([](CCalCol& model, QWidget* parent) { return new CalcColDialog(model, parent); });
+    registry.add<CAutoFillDlg>([](CAutoFillDlg& model, QWidget* parent) { return new AutoFillDialog(model, parent); });
+    registry.add<CColSort>([](CColSort& model, QWidget* parent) { return new ColSortDialog(model, parent); });
+    registry.add<CDigitSetMsg>([](CDigitSetMsg& model, QWidget* parent) { return new DigitSetDialog(model, parent); });
+    registry.add<CDelChar>([](CDelChar& model, QWidget* parent) { return new DelCharDialog(model, parent); });
+    registry.add<CDateConvDlg>([](CDateConvDlg& model, QWidget* parent) { return new FormatConvDialog(model, parent); });
+    registry.add<CNumFormatDlg>([](CNumFormatDlg& model, QWidget* parent) { return new FormatConvDialog(model, parent); });
     registry.add<CMakeCtrlDlg>([](CMakeCtrlDlg& model, QWidget* parent) { return new CtrlFileDialog(model, parent); });
     registry.add<CCtrlColDlg>([](CCtrlColDlg& model, QWidget* parent) { return new CtrlColDialog(model, parent); });
     registry.add<CColAttrReadDlg>([](CColAttrReadDlg& model, QWidget* parent) { return new ColAttrReadDialog(model, parent); });

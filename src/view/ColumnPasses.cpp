@@ -49,10 +49,9 @@ void Join(const std::vector<std::string_view>& fields, std::string& out) {
 // the pass goes.
 template <typename Build>
 void RebuildLines(CLineStore& lines, ProgressScope& progress, Build build) {
-    std::size_t line = 0;
-    lines.rebuild([&](std::string_view row, std::string& out) {
+    lines.rebuild([&](std::size_t line, std::string_view row, std::string& out) {
         build(row, out);
-        Advance(progress, line++);
+        Advance(progress, line);
     });
 }
 

@@ -34,6 +34,7 @@
 #include "view/GridCtrl.h"
 #include "view/SummaryDlg.h"
 #include "view/RowFilter.h"
+#include "view/RowRewrite.h"
 
 namespace tabrix {
 
@@ -256,6 +257,16 @@ private:
     void OnColumnHide();
     void OnColumnShowAll();
     void OnColumnWidth();
+    // Calculation, autofill, the column sort and the conversion commands.
+    void OnColCalc();
+    void OnColAutoFill();
+    void OnColSort();
+    void OnConvertColumns(CommandId id);
+    void OnFormatConvert(bool date);
+    // The lines the filter shows, decided before a pass changes the store; empty while the filter is off.
+    LineMask PassingLines();
+    // The redisplay after a result was written; an added column switches the filter off and clears it.
+    void EndResultColumn(bool added);
     // The message when deleting columns would lose what the schema refers to; empty when none.
     std::string columnDeletionRefusal(const std::vector<int>& cols) const;
     // Refuses (with the message) a layout that would pass the column limit.

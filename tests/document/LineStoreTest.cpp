@@ -88,12 +88,37 @@ TEST(LineStore, RebuildReadsEveryRowBeforeItsChunkIsReleased) {
             for (std::uint32_t from : order) moved.push_back(expected[from]);
             expected = std::move(moved);
         }
-        s.rebuild([](std::string_view row, std::string& out) { out.assign(row).append("!"); });
+        s.rebuild([](std::size_t, std::string_view row, std::string& out) { out.assign(row).append("!"); });
         for (std::string& row : expected) row += "!";
         EXPECT_EQ(Contents(s), expected);
         // Chunks double as the store grows, so the open one is at most half empty.
         EXPECT_LE(s.chunkBytes(), 2 * s.liveBytes() + (256u << 10));
     }
+}
+
+TEST(LineStore, RebuildWritesEveryLineOnceAndLeavesNoGarbage) {
+    CLineStore s;
+    const std::string padding(40, '.');
+    for (int i = 0; i < 100000; ++i) s.push_back("row " + std::to_string(i) + padding);  // two chunks
+    // Rows set later live in later chunks, out of line order; an empty row lives in none.
+    s.set(5, std::string(300, 'x'));
+    s.set(99999, "");
+    s.set(3, std::string(2000000, 'y'));  // a chunk of its own
+    std::vector<std::string> expected = Contents(s);
+    for (std::string& row : expected) row += "+";
+    std::size_t next = 0;
+    s.rebuild([&](std::size_t line, std::string_view row, std::string& out) {
+        EXPECT_EQ(line, next++);
+        out.assign(row);
+        out += '+';
+    });
+    EXPECT_EQ(next, 100000u);
+    EXPECT_EQ(Contents(s), expected);
+    EXPECT_LE(s.chunkBytes(), s.liveBytes() + (8u << 20));
+    // Five widening rebuilds in a row pile up nothing.
+    for (int k = 0; k < 5; ++k) s.rebuild([](std::size_t, std::string_view row, std::string& out) { out = std::string(row) + "++"; });
+    EXPECT_EQ(s[0], "row 0" + padding + "+++++++++++");
+    EXPECT_LE(s.chunkBytes(), s.liveBytes() + (8u << 20));
 }
 
 }  // namespace
