@@ -26,6 +26,9 @@ public:
     // A question asked with a beep once the checks pass ("... 宜しいですか？");
     // No keeps the dialog open. Empty when the dialog asks nothing.
     virtual std::string confirmation() const { return {}; }
+    // True when OK must do nothing at all: the dialog stays open without a
+    // message. Checked before the checks above.
+    virtual bool refusesSilently() const { return false; }
 };
 
 // A common open-file or save-file dialog. Filters use the "desc|pattern|...||" form.
@@ -64,9 +67,11 @@ public:
     virtual bool runModal(CDialogModel& dialog) = 0;
 };
 
-// What OK does in every dialog: the first failing check is shown with the
-// stop icon, then the confirmation is asked; true when the dialog may close.
+// What OK does in every dialog: a silent refusal keeps it open, the first
+// failing check is shown with the stop icon, then the confirmation is asked;
+// true when the dialog may close.
 inline bool AcceptDialog(IUserInterface& ui, const CDialogModel& dialog) {
+    if (dialog.refusesSilently()) return false;
     const std::string failure = dialog.validate();
     if (!failure.empty()) {
         ui.messageBox(failure, MsgIcon::Stop);

@@ -23,6 +23,8 @@
 
 namespace tabrix {
 
+class CTabrixView;
+
 // The options given to one edit command, in command-line order (flags carry
 // an empty value), with readers that explain what was wrong.
 class EditArgs {
@@ -73,11 +75,14 @@ struct EditCommand {
     std::vector<EditOption> options;  // besides the frame's --lines, --cols, --ctrl-out
     EditDialogOptions dialog;         // empty when the command opens no dialog
     std::string_view usage;           // the options as the usage line shows them
+    // What the command prints on stdout once its output is written; none when empty.
+    std::function<std::string(const CTabrixView& view)> report;
 };
 
 // The command families; each lives in a file of its own.
 std::vector<EditCommand> RowEditCommands();
 std::vector<EditCommand> ColumnEditCommands();
+std::vector<EditCommand> TranslateEditCommands();
 
 // Every edit command, in the order of their families.
 const std::vector<EditCommand>& EditCommands();

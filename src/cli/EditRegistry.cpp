@@ -16,6 +16,7 @@ using Family = std::vector<EditCommand> (*)();
 constexpr Family kFamilies[] = {
     RowEditCommands,
     ColumnEditCommands,
+    TranslateEditCommands,
 };
 
 }  // namespace

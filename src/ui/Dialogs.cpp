@@ -1,6 +1,7 @@
 #include "ui/Dialogs.h"
 
 #include "app/Settings.h"
+#include "ui/CalendarDlgs.h"
 #include "ui/ColSelDlg.h"
 #include "ui/FileDlgs.h"
 #include "ui/FilterDlgs.h"
@@ -8,6 +9,7 @@
 #include "ui/OptionDlg.h"
 #include "ui/QtUserInterface.h"
 #include "ui/RowColDlgs.h"
+#include "ui/TranslateDlgs.h"
 #include "ui/ViewDlgs.h"
 
 namespace tabrix {
@@ -35,6 +37,10 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CDivOptDlg>([](CDivOptDlg& model, QWidget* parent) { return new SplitOptDialog(model, parent); });
     registry.add<CSaveOpt>([](CSaveOpt& model, QWidget* parent) { return new SaveOptDialog(model, parent); });
     registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
+    registry.add<CColTransParam>([](CColTransParam& model, QWidget* parent) { return new CodeTranslateDialog(model, parent); });
+    registry.add<CTranDlg>([](CTranDlg& model, QWidget* parent) { return new TranslationScreenDialog(model, parent); });
+    registry.add<CCalenDlg>([](CCalenDlg& model, QWidget* parent) { return new CalendarDialog(model, parent); });
+    registry.add<CTimeDlg>([](CTimeDlg& model, QWidget* parent) { return new TimeDialog(model, parent); });
 }
 
 }  // namespace tabrix
