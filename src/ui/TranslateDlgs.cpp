@@ -131,6 +131,7 @@ CodeTranslateDialog::CodeTranslateDialog(CColTransParam& model, QWidget* parent)
     m_preview->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_preview->setContextMenuPolicy(Qt::CustomContextMenu);
     m_preview->setMinimumSize(560, 220);
+    m_preview->horizontalHeader()->setStretchLastSection(true);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -158,6 +159,14 @@ CodeTranslateDialog::CodeTranslateDialog(CColTransParam& model, QWidget* parent)
         fillPreview();
     });
     connect(m_preview, &QWidget::customContextMenuRequested, this, &CodeTranslateDialog::previewMenu);
+    // A typed name is previewed when the typing ends; a name that opens no file just empties it.
+    connect(m_file, &QLineEdit::editingFinished, this, [this] {
+        const std::string before = m_model.m_strFile;
+        if (!storeFile() || m_model.m_strFile == before) return;
+        SilentUserInterface quiet;
+        m_model.reloadPreview(quiet);
+        fillPreview();
+    });
 }
 
 bool CodeTranslateDialog::storeFile() {
@@ -245,6 +254,7 @@ TranslationScreenDialog::TranslationScreenDialog(CTranDlg& model, QWidget* paren
     for (const std::string& heading : headings) titles << ToQ(heading);
     m_table->setHorizontalHeaderLabels(titles);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setMinimumSize(480, 360);
 
     auto* layout = new QVBoxLayout(this);
@@ -271,6 +281,11 @@ void TranslationScreenDialog::fillPage() {
     const std::size_t rows = m_model.rowsOnPage();
     m_table->clearContents();
     m_table->setRowCount(static_cast<int>(rows));
+    // Rows are numbered by their record, across the pages.
+    const std::size_t firstRecord = static_cast<std::size_t>(m_model.page() - 1) * static_cast<std::size_t>(m_model.pageSize());
+    QStringList numbers;
+    for (std::size_t r = 0; r < rows; ++r) numbers << QString::number(firstRecord + r + 1);
+    m_table->setVerticalHeaderLabels(numbers);
     for (std::size_t r = 0; r < rows; ++r) {
         const std::vector<std::string> cells = m_model.row(r);
         for (std::size_t c = 0; c < cells.size(); ++c)
