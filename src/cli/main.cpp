@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
     if (options.command == "filter") return RunFilter(options);
     if (options.command == "split") return RunSplit(options);
     if (options.command == "select") return RunSelect(options);
-    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select, edit)\n", options.command.c_str());
+    if (options.command == "aggregate") return RunAggregate(options);
+    if (options.command == "total") return RunTotal(options);
+    if (options.command == "ctrl") return RunCtrl(options);
+    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select, edit, aggregate, total, ctrl)\n", options.command.c_str());
     return kExitFailure;
 }

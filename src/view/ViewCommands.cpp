@@ -80,6 +80,8 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::Filter: OnFilter(); break;
         case CommandId::FileSplitSave: OnSplitSave(); break;
         case CommandId::FileConditionalSave: OnConditionalSave(); break;
+        case CommandId::CtrlFileEdit: OnCtrlFileEdit(); break;
+        case CommandId::Aggregate: OnAggregate(); break;
         case CommandId::CodeTranslate: OnCodeTranslate(); break;
         default: break;
     }
