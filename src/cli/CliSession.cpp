@@ -39,7 +39,8 @@ CTabrixView& CliSession::view() {
     if (!m_view) {
         m_grid = std::make_unique<MemoryGrid>();
         m_view = std::make_unique<CTabrixView>(*m_doc, m_app, *m_grid);
-        m_view->OnInitialUpdate();
+        // Nothing is shown: a page of one row serves the run.
+        m_view->OnInitialUpdate(1);
     }
     return *m_view;
 }
@@ -55,6 +56,8 @@ bool CliSession::open(const std::string& path) {
     const bool ctrl = ExtensionOf(path) == ".ctrl";
     m_settings.DefDir = m_options.defDir ? *m_options.defDir : ctrl ? FolderOf(path) : std::string(".");
     m_doc = std::make_unique<CTabrixDoc>(m_app);
+    // A batch run leaves no work database behind.
+    m_doc->m_bCreatesWorkDatabase = false;
     m_ui.setCtrlFile(&m_doc->m_CtrlFile);
     return m_doc->OnOpenDocument(path);
 }

@@ -198,7 +198,9 @@ private:
     std::vector<PrintJob> m_prints;
     std::string m_clipboard;
     std::size_t m_cellWrites = 0;
-    std::size_t m_cellLimit = static_cast<std::size_t>(-1);
+    // A gigabyte of cells, as the desktop grid allows: a larger shape is
+    // refused before anything is allocated.
+    std::size_t m_cellLimit = (std::size_t{1} << 30) / sizeof(Cell);
     int m_pixelsPerInch = 96;
 };
 

@@ -48,6 +48,8 @@ public:
     static constexpr const char* kNoCommaInCsv = "ＣＳＶファイル時は、カンマは入力出来ません。";
     static constexpr const char* kLayoutCancelsFilter = "列が変更された為、絞込表示を解除します。";
     static constexpr const char* kCheckProgress = "ﾃﾞｰﾀﾁｪｯｸ中";
+    static constexpr const char* kGridOutOfMemory =
+        "メモリが不足している為、１ページ分の表を作成出来ません。\nオプションの「入力画面の１ﾍﾟｰｼﾞ行数」を減らして下さい。";
     static constexpr const char* kSelectOneColumn = "列を１列選択して下さい。";
     static constexpr const char* kSelectColumns = "列を１列以上選択して下さい。";
     static constexpr const char* kSelectSortKeys = "ソート基準の列を１列以上選択して下さい。";
@@ -80,8 +82,11 @@ public:
     // The first display: grid behaviour, colours and font from the settings,
     // one page of Psize rows, the first page shown and sized, nothing modified.
     void OnInitialUpdate();
-    // Shapes the grid to the column count and one page; false when the grid
-    // could not allocate it.
+    // The same with pages of pageRows rows: a run that shows no page (the
+    // command line) takes the smallest grid.
+    void OnInitialUpdate(int pageRows);
+    // Shapes the grid to the column count and one page; false, after saying
+    // so, when the grid could not allocate it.
     bool ResizeGrid();
     // Recounts the pages of the store and brings the current page into range.
     void RefreshPageList();

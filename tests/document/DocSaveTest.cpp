@@ -61,11 +61,12 @@ TEST(DocSave, FieldHoldingTheDelimiterIsWrittenAsItIs) {
     doc.lines().set(0, "x,y\tz");
     ASSERT_TRUE(doc.OnSaveDocument(f.path("a.csv")));
     EXPECT_EQ(ReadBytes(f.dir / "a.csv"), "x,y,z\r\n");
-    // With the quote flag, a field ending in a quote is taken as quoted already.
+    // With the quote flag every field is quoted and its quotes doubled, so
+    // that reading it back gives the same values.
     doc.m_CtrlFile.m_bQuote = true;
     doc.lines().set(0, "5\"\tx\"y");
     ASSERT_TRUE(doc.OnSaveDocument(f.path("a.csv")));
-    EXPECT_EQ(ReadBytes(f.dir / "a.csv"), "5\",\"x\"y\"\r\n");
+    EXPECT_EQ(ReadBytes(f.dir / "a.csv"), "\"5\"\"\",\"x\"\"y\"\r\n");
 }
 
 TEST(DocSave, ShortRowsArePaddedAndMarksBecomeSpaces) {
