@@ -59,6 +59,7 @@ bool CliSession::open(const std::string& path) {
     // A batch run leaves no work database behind.
     m_doc->m_bCreatesWorkDatabase = false;
     m_ui.setCtrlFile(&m_doc->m_CtrlFile);
+    m_doc->m_nEncoding = m_options.encoding.value_or(FileEncoding::Sjis);
     return m_doc->OnOpenDocument(path);
 }
 

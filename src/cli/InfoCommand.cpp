@@ -7,15 +7,18 @@ namespace tabrix {
 
 int RunInfo(const CliOptions& options) {
     if (options.files.size() != 1) {
-        PrintError("usage: tabrix-cli info FILE [--delim csv|tab|space|C] [--quote] [--title] [--defdir DIR] [--set NAME=VALUE]...");
+        PrintError("usage: tabrix-cli info FILE [--delim csv|tab|space|C] [--quote] [--title] [--encoding sjis|utf8|eucjp] [--defdir DIR] [--set NAME=VALUE]...");
         return kExitFailure;
     }
     CliSession session(options);
     if (!session.open(options.files[0])) return kExitFailure;
     const CTabrixDoc& doc = session.doc();
     const bool empty = doc.lines().empty();
-    std::printf("lines=%zu columns=%d min=%d max=%d delimiter=%s\n", doc.lines().size(), doc.columnCount(),
+    std::printf("lines=%zu columns=%d min=%d max=%d delimiter=%s", doc.lines().size(), doc.columnCount(),
                 empty ? 0 : doc.m_nMinCols, doc.columnCount(), DelimiterName(doc.m_CtrlFile.m_cDelim).c_str());
+    // Shift-JIS, the usual case, is not named.
+    if (doc.m_nEncoding != FileEncoding::Sjis) std::printf(" encoding=%s", EncodingName(doc.m_nEncoding));
+    std::printf("\n");
     return kExitOk;
 }
 

@@ -5,7 +5,7 @@ namespace tabrix {
 
 int RunSave(const CliOptions& options) {
     if (options.files.size() != 2) {
-        PrintError("usage: tabrix-cli save IN OUT [options] [--out-delim csv|tab|space|C] [--out-quote|--out-no-quote]");
+        PrintError("usage: tabrix-cli save IN OUT [options] [--out-delim csv|tab|space|C] [--out-quote|--out-no-quote] [--out-encoding sjis|utf8|utf8-bom]");
         return kExitFailure;
     }
     CliSession session(options);
@@ -13,7 +13,7 @@ int RunSave(const CliOptions& options) {
     CTabrixDoc& doc = session.doc();
     const char delimiter = options.outDelimiter.value_or(doc.m_CtrlFile.m_cDelim);
     const bool quote = options.outQuote.value_or(doc.m_CtrlFile.m_bQuote);
-    if (!doc.StoreLines(options.files[1], delimiter, quote)) {
+    if (!doc.StoreLines(options.files[1], delimiter, quote, OutputEncoding(options, doc.m_nEncoding))) {
         PrintError(doc.m_CtrlFile.m_strError);
         return kExitFailure;
     }

@@ -2,6 +2,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "document/FileEncoding.h"
 #include "document/FileErrors.h"
 #include "document/LineReader.h"
 #include "document/TabrixDoc.h"
@@ -78,6 +79,8 @@ CTabrixDoc::ReadResult CTabrixDoc::readLines() {
         cf.m_strError = ReadFailedMessage(cf.m_strDataFile, reader.error());
         return ReadResult::Failed;
     }
+    const std::unique_ptr<IByteDecoder> decoder = DecoderFor(m_nEncoding);
+    reader.setDecoder(decoder.get());
     ProgressScope progress(m_app.ui.progress(), "データ読込", reader.fileSize());
 
     const std::vector<int> virtualCols = cf.VirtualColumns();
@@ -160,9 +163,11 @@ CTabrixDoc::ReadResult CTabrixDoc::readLines() {
     }
     cf.m_Lines.shrink_to_fit();
     if (!ok) {
-        cf.m_strError = ReadFailedMessage(cf.m_strDataFile, reader.error());
+        cf.m_strError = reader.decodeFailed() ? InvalidUtf8Message(cf.m_strDataFile, reader.failedLine())
+                                              : ReadFailedMessage(cf.m_strDataFile, reader.error());
         return ReadResult::Failed;
     }
+    m_LastDecode = ReportOf(reader, decoder.get());
     return ReadResult::Done;
 }
 
