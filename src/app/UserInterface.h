@@ -77,8 +77,9 @@ public:
     virtual bool runModal(CDialogModel& dialog) = 0;
 };
 
-// What OK does in every dialog: the first failing check is shown with the
-// stop icon, then the confirmation is asked; true when the dialog may close.
+// What OK does in every dialog: a silent refusal keeps it open, the first
+// failing check is shown with the stop icon, then the confirmation is asked;
+// true when the dialog may close.
 inline bool AcceptDialog(IUserInterface& ui, const CDialogModel& dialog) {
     if (dialog.refusesSilently()) return false;
     const std::string failure = dialog.validate();

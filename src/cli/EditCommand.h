@@ -81,6 +81,8 @@ struct EditCommand {
     std::vector<EditOption> options;  // besides the frame's --lines, --cols, --ctrl-out
     EditDialogOptions dialog;         // empty when the command opens no dialog
     std::string_view usage;           // the options as the usage line shows them
+    // What the command prints on stdout once its output is written; none when empty.
+    std::function<std::string(const CTabrixView& view)> report;
 };
 
 // The command families; each lives in a file of its own.
@@ -88,6 +90,7 @@ std::vector<EditCommand> RowEditCommands();
 std::vector<EditCommand> ColumnEditCommands();
 std::vector<EditCommand> CalcEditCommands();
 std::vector<EditCommand> ConvertEditCommands();
+std::vector<EditCommand> TranslateEditCommands();
 
 // Every edit command, in the order of their families.
 const std::vector<EditCommand>& EditCommands();

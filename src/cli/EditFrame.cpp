@@ -3,6 +3,7 @@
 // editor's command through the view with its dialog answered from the
 // options, and writes OUT as "名前を付けて保存" would. A refusal writes nothing.
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "cli/CliSession.h"
@@ -190,7 +191,12 @@ int RunEdit(const CliOptions& options) {
     const int refusalsBefore = ui.refusals();
     view.runCommand(id);
     if (!answered || ui.refusals() != refusalsBefore) return kExitFailure;
-    return SaveOutput(session, options, options.files[2]) ? kExitOk : kExitFailure;
+    if (!SaveOutput(session, options, options.files[2])) return kExitFailure;
+    if (command->report) {
+        const std::string report = command->report(view);
+        if (!report.empty()) std::printf("%s\n", report.c_str());
+    }
+    return kExitOk;
 }
 
 }  // namespace tabrix

@@ -18,6 +18,7 @@ constexpr Family kFamilies[] = {
     ColumnEditCommands,
     CalcEditCommands,
     ConvertEditCommands,
+    TranslateEditCommands,
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "ui/AggregateDlgs.h"
 #include "ui/CalcDlgs.h"
+#include "ui/CalendarDlgs.h"
 #include "ui/ColSelDlg.h"
 #include "ui/ConvertDlgs.h"
 #include "ui/CtrlFileDlgs.h"
@@ -12,6 +13,7 @@
 #include "ui/OptionDlg.h"
 #include "ui/QtUserInterface.h"
 #include "ui/RowColDlgs.h"
+#include "ui/TranslateDlgs.h"
 #include "ui/ViewDlgs.h"
 
 namespace tabrix {
@@ -52,6 +54,10 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CCtrlColDlg>([](CCtrlColDlg& model, QWidget* parent) { return new CtrlColDialog(model, parent); });
     registry.add<CColAttrReadDlg>([](CColAttrReadDlg& model, QWidget* parent) { return new ColAttrReadDialog(model, parent); });
     registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
+    registry.add<CColTransParam>([](CColTransParam& model, QWidget* parent) { return new CodeTranslateDialog(model, parent); });
+    registry.add<CTranDlg>([](CTranDlg& model, QWidget* parent) { return new TranslationScreenDialog(model, parent); });
+    registry.add<CCalenDlg>([](CCalenDlg& model, QWidget* parent) { return new CalendarDialog(model, parent); });
+    registry.add<CTimeDlg>([](CTimeDlg& model, QWidget* parent) { return new TimeDialog(model, parent); });
 }
 
 }  // namespace tabrix

@@ -83,7 +83,7 @@ constexpr CommandRule kRules[] = {
     {C::ConvUnquote, kView, kGateConvUse, T::None, kDone},
     {C::ConvDateFormat, kView, kGateConvUse, T::None, kDone},
     {C::ConvNumberFormat, kView, kGateConvUse, T::None, kDone},
-    {C::CodeTranslate, kView, kGateConvUse, T::None, kLater},
+    {C::CodeTranslate, kView, kGateConvUse, T::None, kDone},
     {C::DataCheck, kView, kGateCtrl, T::None, kDone},
     {C::Aggregate, kView, kGateLines, T::None, kDone},
     {C::CtrlFileEdit, kView, 0, T::None, kDone},

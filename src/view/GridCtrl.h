@@ -47,6 +47,8 @@ public:
     // the cell's text.
     virtual bool onEndEdit(int row, int col, const std::string& text) = 0;
     virtual void onRightClick(int row, int col) { (void)row, (void)col; }
+    // F4 on the focus cell: the view may open an input dialog for it.
+    virtual void onInputKey(int row, int col) { (void)row, (void)col; }
 };
 
 class IGridCtrl {

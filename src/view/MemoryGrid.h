@@ -114,6 +114,8 @@ public:
     // end-edit (a rejection restores the text from before). True when stored.
     bool editCell(int row, int col, const std::string& text);
     void rightClick(int row, int col);
+    // F4 on the focus cell.
+    void pressInputKey();
 
     // What a test observes.
     const std::string& clipboardText() const { return m_clipboard; }

@@ -35,6 +35,7 @@
 #include "view/SummaryDlg.h"
 #include "view/RowFilter.h"
 #include "view/RowRewrite.h"
+#include "view/TranslatePass.h"
 
 namespace tabrix {
 
@@ -195,6 +196,15 @@ public:
     // The clock for the date macros of initial values.
     void setClock(const Clock& clock) { m_pClock = &clock; }
 
+    // "CD翻訳": the codes of the one selected column translated from a file.
+    void OnCodeTranslate();
+    // What the last "CD翻訳" found and missed.
+    const TranslateCounts& lastTranslation() const { return m_lastTranslation; }
+    // F4 on a cell: the translation screen of a translated column, the
+    // calendar of a date column or the time dialog of a time column; the
+    // value picked ends the cell's edit as if it had been typed.
+    void OnInputKey(int row, int col);
+
     // What the rules of the commands and the context menu look at.
     ViewFacts facts() const;
     // The right-click menu: its entries (the state of each command is
@@ -208,6 +218,7 @@ public:
     bool onBeginEdit(int row, int col) override { return BeginCellEdit(row, col); }
     bool onEndEdit(int row, int col, const std::string& text) override { return EndCellEdit(row, col, text); }
     void onRightClick(int row, int col) override;
+    void onInputKey(int row, int col) override { OnInputKey(row, col); }
 
     // IDocView
     void endCellEdit() override { m_grid.endEditing(); }
@@ -276,6 +287,13 @@ private:
     DataLines passLines();
     // Position of a line among the rows ShowPage shows (1-based), or 0.
     int dataRowOfLine(std::size_t line);
+    // The begin-edit checks: the row shows a line and the column's record
+    // allows editing; the record (null without one) is given back.
+    bool cellEditable(int row, int col, CColCtrl*& rec) const;
+    // The pickers of F4; true with the text to end the edit with.
+    bool pickCode(int col, const CColCtrl& rec, const std::string& value, std::string& result);
+    bool pickDate(const CColCtrl& rec, const std::string& value, const LocalDateTime& now, std::string& result);
+    bool pickTime(const CColCtrl& rec, const std::string& value, const LocalDateTime& now, std::string& result);
 
     void resetCells(const std::vector<ColumnLook>& looks);
     void showTitles(const std::vector<ColumnLook>& looks);
@@ -294,6 +312,7 @@ private:
     std::function<void(ImeRequest)> m_imeHook;
     ContextMenuHook m_contextMenuHook;
     std::string m_strEditBefore;  // the cell's text before the edit began
+    TranslateCounts m_lastTranslation;
     CErrMsgList m_errors{*this};
     ErrorListWindowFactory m_errorWindowFactory;
     std::unique_ptr<IErrorListWindow> m_pErrDlg;

@@ -95,6 +95,7 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::ConvNumberFormat: OnFormatConvert(false); break;
         case CommandId::CtrlFileEdit: OnCtrlFileEdit(); break;
         case CommandId::Aggregate: OnAggregate(); break;
+        case CommandId::CodeTranslate: OnCodeTranslate(); break;
         default: break;
     }
     notifyChanged();
