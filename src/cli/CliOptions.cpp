@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "text/Cp932.h"
@@ -27,6 +28,16 @@ std::string DelimiterName(char delimiter) {
         }
     }
 }
+
+namespace {
+
+// A decimal number of a command-line option; the dialog's checks judge its range.
+bool ParseCount(const std::string& text, int& value) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
+}  // namespace
 
 bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error) {
     if (argc < 2) {
@@ -66,6 +77,17 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
             options.outQuote = true;
         } else if (arg == "--out-no-quote") {
             options.outQuote = false;
+        } else if (arg == "--sheet" || arg == "--first" || arg == "--last") {
+            if (!value(i, arg, v)) return false;
+            int number = 0;
+            if (!ParseCount(v, number)) {
+                error = arg + " needs a number: " + v;
+                return false;
+            }
+            if (arg == "--sheet") options.open.sheet = number;
+            else (arg == "--first" ? options.open.firstRow : options.open.lastRow) = number;
+        } else if (arg == "--sheets") {
+            options.listSheets = true;
         } else if (arg == "--set") {
             if (!value(i, arg, v)) return false;
             const std::size_t eq = v.find('=');

@@ -20,6 +20,7 @@ struct CliOptions {
     std::optional<std::string> errorsFile;  // check: --errors FILE or "-"
     std::optional<std::string> fixFile;     // check: --fix OUT
     std::optional<std::string> defDir;      // --defdir DIR
+    bool listSheets = false;                // info --sheets
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE
 };
 

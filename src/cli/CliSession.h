@@ -24,6 +24,7 @@ public:
     bool open(const std::string& path);
     CTabrixDoc& doc() { return *m_doc; }
     AppContext& app() { return m_app; }
+    const CliUi& ui() const { return m_ui; }
 
 private:
     const CliOptions& m_options;

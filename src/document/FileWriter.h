@@ -29,6 +29,9 @@ public:
     // Flushes, syncs and renames over the target. False with error() set.
     bool commit();
     int error() const { return m_error; }
+    // The temporary file's path, for a library that writes the file by name
+    // (commit() still syncs and renames it).
+    const std::string& tempPath() const { return m_temp; }
 
 private:
     bool flushBuffer();
