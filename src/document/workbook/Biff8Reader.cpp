@@ -217,7 +217,7 @@ bool CBiff8Reader::readRows(std::size_t sheet, int first, int last, const Workbo
                     const std::size_t from = texts.size();
                     Utf16CellText units(texts, m_alterations);
                     ContinuedCursor cursor({b.substr(6)});
-                    cursor.unicodeString(false, units);
+                    if (!cursor.unicodeString(false, units)) return false;
                     add(row, col, from);
                 }
                 break;
