@@ -138,9 +138,11 @@ bool CBiff8Reader::readSst(std::vector<std::string_view> parts) {
     // The count in the header is not trusted for sizing: strings are read while the records last.
     for (std::uint32_t i = 0; i < unique; ++i) {
         std::string text;
-        Utf16CellText units(text, m_alterations);
+        CellAlterations changed;
+        Utf16CellText units(text, changed);
         if (!cursor.unicodeString(false, units)) break;
         m_sst.push_back(std::move(text));
+        m_sstChanges.push_back(changed);
     }
     return true;
 }
@@ -154,7 +156,6 @@ void CBiff8Reader::appendNumber(double value, std::uint16_t xf, std::string& out
 }
 
 bool CBiff8Reader::readRows(std::size_t sheet, int first, int last, const WorkbookRowVisitor& visit) {
-    m_error.clear();
     if (sheet >= m_sheetOffsets.size()) return false;
     RecordWalker walker(m_stream, m_sheetOffsets[sheet]);
     RecordView record;
@@ -166,10 +167,19 @@ bool CBiff8Reader::readRows(std::size_t sheet, int first, int last, const Workbo
     const std::uint32_t high = static_cast<std::uint32_t>(last - 1);
     std::vector<Cell> cells;
     std::string texts;
+    std::vector<CellAlterations> changes;
+    CellAlterations changed;  // of the cell being made
     auto inRange = [&](std::uint32_t row) { return row >= low && row <= high; };
     auto add = [&](std::uint32_t row, std::uint16_t col, std::size_t from) {
-        if (texts.size() == from) return;  // an empty text is no cell
-        cells.push_back({row, col, static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(texts.size() - from)});
+        std::uint32_t change = 0;
+        if (changed.any()) {
+            changes.push_back(changed);
+            change = static_cast<std::uint32_t>(changes.size());
+            changed = {};
+        }
+        if (texts.size() == from && change == 0) return;  // an empty text is no cell
+        cells.push_back({row, col, static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(texts.size() - from),
+                         change});
     };
     int depth = 1;  // charts embedded in a sheet bring BOF..EOF of their own
     bool pendingString = false;
@@ -190,7 +200,7 @@ bool CBiff8Reader::readRows(std::size_t sheet, int first, int last, const Workbo
         if (record.id == kString) {
             if (pendingString) {
                 const std::size_t from = texts.size();
-                Utf16CellText units(texts, m_alterations);
+                Utf16CellText units(texts, changed);
                 ContinuedCursor cursor(WithContinues(record, walker));
                 if (!cursor.unicodeString(false, units)) return false;
                 add(pendingRow, pendingCol, from);
@@ -207,7 +217,10 @@ bool CBiff8Reader::readRows(std::size_t sheet, int first, int last, const Workbo
                 if (b.size() >= 10 && inRange(row)) {
                     const std::uint32_t index = U32(b.data() + 6);
                     const std::size_t from = texts.size();
-                    if (index < m_sst.size()) texts += m_sst[index];
+                    if (index < m_sst.size()) {
+                        texts += m_sst[index];
+                        changed += m_sstChanges[index];
+                    }
                     add(row, col, from);
                 }
                 break;
@@ -215,7 +228,7 @@ bool CBiff8Reader::readRows(std::size_t sheet, int first, int last, const Workbo
             case kRString:
                 if (inRange(row)) {
                     const std::size_t from = texts.size();
-                    Utf16CellText units(texts, m_alterations);
+                    Utf16CellText units(texts, changed);
                     ContinuedCursor cursor({b.substr(6)});
                     if (!cursor.unicodeString(false, units)) return false;
                     add(row, col, from);
@@ -284,13 +297,16 @@ bool CBiff8Reader::readRows(std::size_t sheet, int first, int last, const Workbo
         const std::uint32_t r = cells[i].row;
         for (std::size_t c = 0; c < count; ++c) row[c].clear();
         count = 0;
+        CellAlterations rowChanges;
         for (; i < cells.size() && cells[i].row == r; ++i) {
             const Cell& cell = cells[i];
             if (cell.col >= kWorkbookColumns) continue;
             row[cell.col].assign(texts, cell.offset, cell.length);
-            count = std::max<std::size_t>(count, cell.col + 1u);
+            if (cell.change) rowChanges += changes[cell.change - 1];
+            if (cell.length) count = std::max<std::size_t>(count, cell.col + 1u);
         }
-        if (count > 0 && !visit(static_cast<int>(r) + 1, std::span<const std::string>(row.data(), count))) break;
+        if (count > 0 && !visit(static_cast<int>(r) + 1, std::span<const std::string>(row.data(), count), rowChanges))
+            break;
     }
     return true;
 }

@@ -26,8 +26,9 @@ private:
     struct Cell {
         std::uint32_t row;
         std::uint16_t col;
-        std::uint32_t offset;  // of its text in m_texts
+        std::uint32_t offset;  // of its text in the texts of the sheet
         std::uint32_t length;
+        std::uint32_t change;  // 1 + index of what making it text changed, 0 for nothing
     };
     bool readSst(std::vector<std::string_view> parts);
     NumberKind kindOfXf(std::uint16_t xf) const;
@@ -36,6 +37,8 @@ private:
     std::string m_stream;
     std::vector<std::size_t> m_sheetOffsets;
     std::vector<std::string> m_sst;
+    // What making each shared string code page 932 text changed, counted at every use.
+    std::vector<CellAlterations> m_sstChanges;
     std::vector<NumberKind> m_xfKinds;
     bool m_date1904 = false;
 };

@@ -23,6 +23,13 @@ struct CellAlterations {
     std::int64_t noCachedValue = 0;     // formula cells without a stored result, read as empty
     std::int64_t beyondLastColumn = 0;  // non-empty cells right of column IV, left out
     bool any() const { return replaced || controls || noCachedValue || beyondLastColumn; }
+    CellAlterations& operator+=(const CellAlterations& more) {
+        replaced += more.replaced;
+        controls += more.controls;
+        noCachedValue += more.noCachedValue;
+        beyondLastColumn += more.beyondLastColumn;
+        return *this;
+    }
 };
 
 // The one information message after an open that changed cells; empty when nothing changed.

@@ -37,10 +37,10 @@ private:
 
 bool OpenWorkbookDocument(CTabrixDoc& doc, const std::string& path) {
     IUserInterface& ui = doc.app().ui;
-    std::string message;
-    const std::unique_ptr<IWorkbookReader> reader = OpenWorkbookFile(path, message);
+    std::string refusal;
+    const std::unique_ptr<IWorkbookReader> reader = OpenWorkbookFile(path, refusal);
     if (!reader) {
-        ui.messageBox(message, MsgIcon::Stop);
+        ui.messageBox(refusal, MsgIcon::Stop);
         return false;
     }
     CExcelOptDlg dlg;
@@ -61,11 +61,12 @@ bool OpenWorkbookDocument(CTabrixDoc& doc, const std::string& path) {
     int narrowest = INT_MAX;
     int widest = 0;
     std::string row;
+    CellAlterations changed;
     bool ok = true;
     {
         ReadingWindowScope window(ui.readingWindow());
         ok = reader->readRows(static_cast<std::size_t>(dlg.m_nSheet), dlg.m_nFirst, dlg.m_nLast,
-                              [&](int number, std::span<const std::string> cells) {
+                              [&](int number, std::span<const std::string> cells, const CellAlterations& changes) {
                                   if (number < expected) return true;  // a row given twice
                                   if (number > expected) return false;  // an empty row ends the sheet
                                   row.clear();
@@ -78,6 +79,7 @@ bool OpenWorkbookDocument(CTabrixDoc& doc, const std::string& path) {
                                   narrowest = std::min(narrowest, n);
                                   widest = std::max(widest, n);
                                   cf.m_Lines.push_back(row);
+                                  changed += changes;
                                   ++expected;
                                   return !((*window).update(number) &&
                                            ui.messageBox(kStopQuestion, MsgIcon::Question, MsgButtons::YesNo) ==
@@ -98,8 +100,8 @@ bool OpenWorkbookDocument(CTabrixDoc& doc, const std::string& path) {
         int high = 0;
         doc.AlignColumns(low, high);
     }
-    const std::string changed = AlterationsMessage(reader->alterations());
-    if (!changed.empty()) ui.messageBox(changed, MsgIcon::Information);
+    const std::string message = AlterationsMessage(changed);
+    if (!message.empty()) ui.messageBox(message, MsgIcon::Information);
     return true;
 }
 

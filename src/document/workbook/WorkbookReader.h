@@ -4,7 +4,7 @@
 // shared strings, which formats are dates, the date system); reading a
 // sheet then hands over its rows in ascending order. Each cell is already
 // code page 932 text made by the rules of CellText and CellNumber; what those
-// rules changed is counted in alterations().
+// rules changed comes with each row, so that only rows kept are counted.
 #pragma once
 
 #include <cstdint>
@@ -23,10 +23,11 @@ constexpr int kWorkbookColumns = 256;
 constexpr int kXlsRowLimit = 65536;
 constexpr int kXlsxRowLimit = 1048576;
 
-// A row that holds cells: its 1-based number and the texts of columns A to
-// the last column whose text is not empty (cells in between may be empty).
-// Returning false stops the reading.
-using WorkbookRowVisitor = std::function<bool(int row, std::span<const std::string> cells)>;
+// A row that holds cells: its 1-based number, the texts of columns A to the
+// last column whose text is not empty (cells in between may be empty), and
+// what making them text changed. Returning false stops the reading.
+using WorkbookRowVisitor =
+    std::function<bool(int row, std::span<const std::string> cells, const CellAlterations& changes)>;
 
 class IWorkbookReader {
 public:
@@ -36,15 +37,11 @@ public:
     // The last row a sheet of this format can have.
     virtual int rowLimit() const = 0;
     // Reads the rows first..last (1-based) of a sheet (0-based) that hold
-    // cells. False with error() set when the sheet turned out to be damaged.
+    // cells. False when the sheet turned out to be damaged.
     virtual bool readRows(std::size_t sheet, int first, int last, const WorkbookRowVisitor& visit) = 0;
-    const std::string& error() const { return m_error; }
-    const CellAlterations& alterations() const { return m_alterations; }
 
 protected:
     std::vector<std::string> m_sheets;
-    std::string m_error;
-    CellAlterations m_alterations;
 };
 
 // Opens the workbook at a code page 932 path, by its content: a zip package

@@ -153,8 +153,7 @@ private:
 class SheetHandler : public CZipXmlHandler {
 public:
     SheetHandler(CXlsxReader& reader, int first, int last, const WorkbookRowVisitor& visit)
-        : m_reader(reader), m_first(first), m_last(last), m_visit(visit), m_cells(kWorkbookColumns),
-          m_alt(reader.alterationsToCount()) {}
+        : m_reader(reader), m_first(first), m_last(last), m_visit(visit), m_cells(kWorkbookColumns) {}
 
     void startElement(std::string_view local, const char** attrs) override {
         if (m_inCell) {
@@ -194,9 +193,11 @@ public:
             return;
         }
         if (local == "row") {
-            if (m_count > 0 && !m_visit(m_row, std::span<const std::string>(m_cells.data(), m_count))) stopParsing();
+            if (m_count > 0 && !m_visit(m_row, std::span<const std::string>(m_cells.data(), m_count), m_alt))
+                stopParsing();
             for (std::size_t c = 0; c < m_count; ++c) m_cells[c].clear();
             m_count = 0;
+            m_alt = {};
         } else if (local == "sheetData") {
             stopParsing();
         }
@@ -282,7 +283,7 @@ private:
     const WorkbookRowVisitor& m_visit;
     std::vector<std::string> m_cells;
     std::size_t m_count = 0;
-    CellAlterations& m_alt;
+    CellAlterations m_alt;  // of the row being read
     int m_row = 0;
     int m_col = 0;
     bool m_inCell = false;

@@ -44,7 +44,6 @@ public:
         return style < m_styleKinds.size() ? m_styleKinds[style] : NumberKind::Plain;
     }
     bool date1904() const { return m_date1904; }
-    CellAlterations& alterationsToCount() { return m_alterations; }
 
 private:
     bool readStyles(const std::string& part);

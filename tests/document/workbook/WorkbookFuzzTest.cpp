@@ -26,7 +26,7 @@ bool ReadAll(const std::string& path) {
     }
     bool whole = true;
     for (std::size_t s = 0; s < reader->sheetNames().size(); ++s) {
-        whole = reader->readRows(s, 1, reader->rowLimit(), [](int, std::span<const std::string> cells) {
+        whole = reader->readRows(s, 1, reader->rowLimit(), [](int, std::span<const std::string> cells, const CellAlterations&) {
             for (const std::string& cell : cells) EXPECT_EQ(cell.find_first_of("\t\r\n"), std::string::npos);
             return true;
         }) && whole;
