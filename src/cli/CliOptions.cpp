@@ -1,8 +1,10 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
+#include "cli/FilterArgs.h"
 #include "text/Cp932.h"
 
 namespace tabrix {
@@ -63,6 +65,10 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
         std::string v;
         if (arg == "--delim" || arg == "--out-delim") {
             if (!value(i, arg, v)) return false;
+            if (arg == "--out-delim" && v == "excel") {
+                options.outExcel = true;
+                continue;
+            }
             const auto d = ParseDelimiterName(v);
             if (!d) {
                 error = "bad delimiter: " + v + " (csv, tab, space or one character)";
@@ -106,6 +112,14 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
             else if (!toCp932(v, path))
                 return false;
             (arg == "--errors" ? options.errorsFile : arg == "--fix" ? options.fixFile : options.defDir) = path;
+        } else if (const int arity = CommandOptionArity(std::vector<std::string>(argv + i, argv + std::min(argc, i + 3)), 0);
+                   arity >= 0) {
+            if (i + arity >= argc) {
+                error = arg + " needs " + std::to_string(arity) + " values";
+                return false;
+            }
+            for (int k = 0; k <= arity; ++k) options.commandArgs.emplace_back(argv[i + k]);
+            i += arity;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option: " + arg;
             return false;

@@ -17,11 +17,13 @@ struct CliOptions {
     OpenChoices open;
     std::optional<char> outDelimiter;
     std::optional<bool> outQuote;
+    bool outExcel = false;  // select: --out-delim excel
     std::optional<std::string> errorsFile;  // check: --errors FILE or "-"
     std::optional<std::string> fixFile;     // check: --fix OUT
     std::optional<std::string> defDir;      // --defdir DIR
     bool listSheets = false;                // info --sheets
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE
+    std::vector<std::string> commandArgs;  // options of filter, split and select, UTF-8, in order
 };
 
 // Parses argv (UTF-8). On failure returns false with a message in error.

@@ -37,5 +37,8 @@ private:
 int RunInfo(const CliOptions& options);
 int RunSave(const CliOptions& options);
 int RunCheck(const CliOptions& options);
+int RunFilter(const CliOptions& options);
+int RunSplit(const CliOptions& options);
+int RunSelect(const CliOptions& options);
 
 }  // namespace tabrix

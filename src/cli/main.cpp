@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
     if (options.command == "info") return RunInfo(options);
     if (options.command == "save") return RunSave(options);
     if (options.command == "check") return RunCheck(options);
-    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check)\n", options.command.c_str());
+    if (options.command == "filter") return RunFilter(options);
+    if (options.command == "split") return RunSplit(options);
+    if (options.command == "select") return RunSelect(options);
+    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select)\n", options.command.c_str());
     return kExitFailure;
 }

@@ -97,10 +97,10 @@ bool CFileWriter::flushBuffer() {
     return true;
 }
 
-bool CFileWriter::commit() {
+bool CFileWriter::commit(bool sync) {
     if (m_fd < 0) return false;
     if (!m_error) flushBuffer();
-    if (!m_error && ::fdatasync(m_fd) != 0) m_error = errno;
+    if (!m_error && sync && ::fdatasync(m_fd) != 0) m_error = errno;
     if (::close(m_fd) != 0 && !m_error) m_error = errno;
     m_fd = -1;
     if (!m_error && ::rename(m_temp.c_str(), m_target.c_str()) != 0) m_error = errno;
@@ -111,6 +111,17 @@ bool CFileWriter::commit() {
     }
     m_temp.clear();
     return true;
+}
+
+bool CFileWriter::SyncFileSystemOf(const std::string& path) {
+    std::string folder = ToFsPath(path).native();
+    const std::size_t slash = folder.rfind('/');
+    folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    const bool synced = ::syncfs(fd) == 0;
+    ::close(fd);
+    return synced;
 }
 
 void CFileWriter::discard() {

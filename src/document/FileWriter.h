@@ -27,11 +27,16 @@ public:
     char* space(std::size_t n);
     void advance(std::size_t n) { m_used += n; }
     // Flushes, syncs and renames over the target. False with error() set.
-    bool commit();
+    // Without sync the data is left to the system (a caller writing many
+    // files syncs once at the end with SyncFileSystemOf).
+    bool commit(bool sync = true);
     int error() const { return m_error; }
     // The temporary file's path, for a library that writes the file by name
     // (commit() still syncs and renames it).
     const std::string& tempPath() const { return m_temp; }
+
+    // Writes every file of the file system that holds path to disk.
+    static bool SyncFileSystemOf(const std::string& path);
 
 private:
     bool flushBuffer();

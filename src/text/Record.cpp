@@ -69,6 +69,28 @@ std::string QuoteField(std::string_view field) {
     return WrapInQuotes(field);
 }
 
+bool NeedsOutputQuotes(std::string_view field, char delimiter) {
+    if (field.find(delimiter) == std::string_view::npos) return false;
+    for (std::size_t p = 0; p < field.size(); p = NextChar(field, p))
+        if (field[p] == delimiter) return true;
+    return false;
+}
+
+void AppendOutputField(std::string& out, std::string_view field, char delimiter) {
+    if (!NeedsOutputQuotes(field, delimiter)) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (std::size_t p = 0; p < field.size();) {
+        const std::size_t next = NextChar(field, p);
+        if (field[p] == '"') out += '"';
+        out.append(field.substr(p, next - p));
+        p = next;
+    }
+    out += '"';
+}
+
 namespace {
 
 int ParseIntToken(std::string_view token) {

@@ -40,6 +40,13 @@ void JoinFields(const std::vector<std::string>& fields, int width, char sep, std
 // A field prepared for writing under the quote flag.
 std::string QuoteField(std::string_view field);
 
+// A field for an output file delimited by delimiter: quoted, with its inner
+// quotes doubled, only when the delimiter occurs in it as a character of its
+// own; otherwise unchanged. Unquoted, such a field would shift every later
+// column of its record.
+bool NeedsOutputQuotes(std::string_view field, char delimiter);
+void AppendOutputField(std::string& out, std::string_view field, char delimiter);
+
 // Comma-separated integer lists of the control file.
 bool ParseIntList(std::string_view text, std::vector<int>& values);
 bool FormatIntList(const std::vector<int>& values, std::string& text);

@@ -2,6 +2,8 @@
 
 #include "app/Settings.h"
 #include "ui/FileDlgs.h"
+#include "ui/FilterDlgs.h"
+#include "ui/SaveDlgs.h"
 #include "ui/OptionDlg.h"
 #include "ui/QtUserInterface.h"
 #include "ui/ViewDlgs.h"
@@ -18,6 +20,11 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CExcelOptDlg>([](CExcelOptDlg& model, QWidget* parent) { return new ExcelOptionsDialog(model, parent); });
     registry.add<CJumpDlg>([](CJumpDlg& model, QWidget* parent) { return new JumpRowDialog(model, parent); });
     registry.add<CFontDlg>([](CFontDlg& model, QWidget* parent) { return new GridFontDialog(model, parent); });
+    registry.add<CSampleDlg>([](CSampleDlg& model, QWidget* parent) { return new FilterSettingsDialog(model, parent); });
+    registry.add<CDataSelDlg>([](CDataSelDlg& model, QWidget* parent) { return new DataSelDialog(model, parent); });
+    registry.add<CDivOptDlg>([](CDivOptDlg& model, QWidget* parent) { return new SplitOptDialog(model, parent); });
+    registry.add<CSaveOpt>([](CSaveOpt& model, QWidget* parent) { return new SaveOptDialog(model, parent); });
+    registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
 }
 
 }  // namespace tabrix

@@ -84,6 +84,16 @@ void CTabrixView::showTitles(const std::vector<ColumnLook>& looks) {
     }
 }
 
+void CTabrixView::ToDisplayFields(std::vector<std::string>& fields) const {
+    const CCtrlFile& cf = m_doc.m_CtrlFile;
+    if (!cf.m_bLoaded) return;
+    const EraTable eras = EraTableOf(m_app.settings);
+    for (const auto& col : cf.m_Cols) {
+        if (col->isDateOrTime() && col->m_nCol >= 1 && static_cast<std::size_t>(col->m_nCol) <= fields.size())
+            ToDisplayNotation(fields[static_cast<std::size_t>(col->m_nCol - 1)], *col, eras);
+    }
+}
+
 int CTabrixView::ShowPage(bool countAll, int jumpRow, int jumpCol) {
     WaitCursorScope wait(m_app.ui);
     const bool gridModified = m_grid.isModified();
@@ -93,6 +103,9 @@ int CTabrixView::ShowPage(bool countAll, int jumpRow, int jumpCol) {
     m_grid.clearSelection();
     m_grid.setFocusCell(-1, -1);
     if (m_bFilter && m_pFilter) m_pFilter->resetWorkLists();
+    // While the filter is on the whole store is scanned: the status bar then
+    // shows the total that passes, and the pages are those of that total.
+    if (m_bFilter) countAll = true;
 
     const std::vector<ColumnLook> looks = columnLooks();
     resetCells(looks);
@@ -166,6 +179,7 @@ int CTabrixView::ShowPage(bool countAll, int jumpRow, int jumpCol) {
         m_grid.setFocusCell(row, jumpCol);
     }
     m_nShownCount = static_cast<int>(counter - 1);
+    if (m_bFilter) m_nPageCount = std::max(1, static_cast<int>((m_nShownCount + pageSize - 1) / pageSize));
     notifyChanged();  // the page selector and the status bar follow
     return m_nShownCount;
 }

@@ -24,7 +24,9 @@
 #include "schema/ColImeMode.h"
 #include "text/Clock.h"
 #include "view/CommandRules.h"
+#include "view/ConditionFilter.h"
 #include "view/ErrMsgList.h"
+#include "view/SaveDialogs.h"
 #include "view/GridCtrl.h"
 #include "view/RowFilter.h"
 
@@ -114,6 +116,29 @@ public:
     // when the line is not a data line that the filter shows.
     bool ShowLine(std::size_t line, int col);
 
+    // The row filter ("絞込表示"): its conditions live as long as the view.
+    CSampleDlg& filterConditions() { return m_filterDlg; }
+    void OnFilter();
+    // After the conditions were confirmed: the filter is on when one is
+    // enabled, else off with every condition cleared; page 1 is shown.
+    void ApplyFilter();
+    // Empties the filter's working lists before a pass over the store.
+    void ResetFilterWorkLists() {
+        if (m_pFilter) m_pFilter->resetWorkLists();
+    }
+    // A record's fields as the grid shows them: dates and times in their display notation.
+    void ToDisplayFields(std::vector<std::string>& fields) const;
+    // Disables every condition and switches the filter off.
+    void ClearFilterConditions();
+
+    // "ﾌｧｲﾙ分割保存" and "条件付き保存": the dialog, then the files.
+    void OnSplitSave();
+    bool RunSplitSave(const CDivOptDlg& dlg);
+    CSaveOpt& saveOptions() { return m_saveOpt; }
+    void OnConditionalSave();
+    // After the options were confirmed; the number of lines written, or -1.
+    long long RunConditionalSave(CSaveOpt& opt);
+
     // The clock for the date macros of initial values.
     void setClock(const Clock& clock) { m_pClock = &clock; }
 
@@ -171,7 +196,10 @@ private:
     CTabrixDoc& m_doc;
     AppContext& m_app;
     IGridCtrl& m_grid;
-    IRowFilter* m_pFilter = nullptr;
+    CSampleDlg m_filterDlg;
+    CSaveOpt m_saveOpt;
+    CConditionFilter m_conditionFilter{m_doc, m_filterDlg};
+    IRowFilter* m_pFilter = &m_conditionFilter;
     const Clock* m_pClock = &SystemClock();
     ImeRequest m_lastIme = ImeRequest::LeaveAlone;
     std::function<void(ImeRequest)> m_imeHook;

@@ -58,6 +58,9 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::SortDisplay: m_grid.setSortOnTitleClick(!m_grid.sortOnTitleClick()); break;
         case CommandId::Font: chooseFont(); break;
         case CommandId::DataCheck: RunDataCheck(); break;
+        case CommandId::Filter: OnFilter(); break;
+        case CommandId::FileSplitSave: OnSplitSave(); break;
+        case CommandId::FileConditionalSave: OnConditionalSave(); break;
         default: break;
     }
     notifyChanged();

@@ -100,7 +100,17 @@ bool ModalScript::run(const std::function<void()>& command) {
 
 void ModalScript::poll() {
     QWidget* window = QApplication::activeModalWidget();
-    if (!window || !window->isVisible() || window == m_handled) return;
+    if (!window || !window->isVisible() || window == m_handled || window == m_pending) return;
+    m_pending = window;
+    // Outside the timer's slot: the step may open windows of its own.
+    QPointer<QWidget> target(window);
+    QMetaObject::invokeMethod(
+        this, [this, target] { handle(target); }, Qt::QueuedConnection);
+}
+
+void ModalScript::handle(QWidget* window) {
+    m_pending = nullptr;
+    if (!window || !window->isVisible() || QApplication::activeModalWidget() != window) return;
     m_handled = window;
     if (m_aborted || m_steps.empty()) {
         m_failures << QStringLiteral("no step for ") + QString::fromLatin1(window->metaObject()->className()) +
@@ -111,21 +121,14 @@ void ModalScript::poll() {
     }
     Step step = std::move(m_steps.front());
     m_steps.pop_front();
-    // Outside the timer's slot: the step may open windows of its own.
     QPointer<QWidget> target(window);
-    QMetaObject::invokeMethod(
-        this,
-        [this, step = std::move(step), target] {
-            if (!target) return;
-            step(target);
-            if (QTest::currentTestFailed() && !m_aborted) {
-                m_failures << QStringLiteral("a check failed on ") + target->windowTitle();
-                m_aborted = true;
-                m_steps.clear();
-                if (target && target->isVisible()) QMetaObject::invokeMethod(target, "reject", Qt::QueuedConnection);
-            }
-        },
-        Qt::QueuedConnection);
+    step(window);
+    if (QTest::currentTestFailed() && !m_aborted) {
+        m_failures << QStringLiteral("a check failed on ") + (target ? target->windowTitle() : QString());
+        m_aborted = true;
+        m_steps.clear();
+        if (target && target->isVisible()) QMetaObject::invokeMethod(target, "reject", Qt::QueuedConnection);
+    }
 }
 
 bool StubDocument::commandState(CommandId id, CommandState& state) const {

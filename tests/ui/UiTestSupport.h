@@ -81,6 +81,11 @@ public:
 // dialog that opens further windows. A window nobody expects, or a step that
 // finds the wrong window or fails a check, is rejected so that the command
 // ends; done() then reports false and failures() says why.
+//
+// A window takes a step only if it is still the modal window in front when the
+// step is due. A dialog is in front for a moment while a window it opened
+// closes and before it closes itself (a file dialog after its overwrite
+// question); such a glimpse must not use up the step of the next window.
 class ModalScript : public QObject {
 public:
     using Step = std::function<void(QWidget*)>;
@@ -105,10 +110,12 @@ public:
 
 private:
     void poll();
+    void handle(QWidget* window);
 
     QTimer m_timer;
     std::deque<Step> m_steps;
     QPointer<QWidget> m_handled;
+    QPointer<QWidget> m_pending;  // seen in front, its step not yet due
     QStringList m_failures;
     bool m_aborted = false;
 };

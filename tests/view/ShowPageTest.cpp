@@ -252,7 +252,7 @@ TEST(ShowPage, WithTheFilterOnlyPassingRowsAreNumberedAndCounted) {
     EXPECT_EQ(view.statusPanes().filter, "絞込");
 
     view.m_nPage = 2;
-    EXPECT_EQ(view.ShowPage(false), 10);  // stops at the first row of page 3
+    EXPECT_EQ(view.ShowPage(false), 12);  // the count stays the total while filtering
     EXPECT_EQ(f.gridRow(1)[0], "000012");
     EXPECT_EQ(f.gridRow(5)[0], "000020");
     view.m_nPage = 3;
