@@ -23,6 +23,9 @@ public:
     // Empty when the values may be accepted, otherwise the first failing
     // message; the dialog shows it with the stop icon and stays open.
     virtual std::string validate() const { return {}; }
+    // A question asked with a beep once the checks pass ("... 宜しいですか？");
+    // No keeps the dialog open. Empty when the dialog asks nothing.
+    virtual std::string confirmation() const { return {}; }
 };
 
 // A common open-file or save-file dialog. Filters use the "desc|pattern|...||" form.
@@ -84,6 +87,20 @@ public:
         return none;
     }
 };
+
+// What OK does in every dialog: the first failing check is shown with the
+// stop icon, then the confirmation is asked; true when the dialog may close.
+inline bool AcceptDialog(IUserInterface& ui, const CDialogModel& dialog) {
+    const std::string failure = dialog.validate();
+    if (!failure.empty()) {
+        ui.messageBox(failure, MsgIcon::Stop);
+        return false;
+    }
+    const std::string question = dialog.confirmation();
+    if (question.empty()) return true;
+    ui.beep();
+    return ui.messageBox(question, MsgIcon::Question, MsgButtons::YesNo) == MsgResult::Yes;
+}
 
 // Shows the progress window for the life of a scope.
 class ProgressScope {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "cli/EditCommand.h"
 #include "cli/FilterArgs.h"
 #include "text/Cp932.h"
 
@@ -43,7 +44,7 @@ bool ParseCount(const std::string& text, int& value) {
 
 bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& error) {
     if (argc < 2) {
-        error = "usage: tabrix-cli info|save|check FILE... [options]";
+        error = "usage: tabrix-cli info|save|check|edit FILE... [options]";
         return false;
     }
     options.command = argv[1];
@@ -112,6 +113,10 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
             else if (!toCp932(v, path))
                 return false;
             (arg == "--errors" ? options.errorsFile : arg == "--fix" ? options.fixFile : options.defDir) = path;
+        } else if (const int arity = options.command == "edit" ? EditOptionArity(arg) : -1; arity >= 0) {
+            std::string text;
+            if (arity == 1 && (!value(i, arg, v) || !toCp932(v, text))) return false;
+            options.commandOptions.emplace_back(arg, text);
         } else if (const int arity = CommandOptionArity(std::vector<std::string>(argv + i, argv + std::min(argc, i + 3)), 0);
                    arity >= 0) {
             if (i + arity >= argc) {

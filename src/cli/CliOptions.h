@@ -23,6 +23,9 @@ struct CliOptions {
     std::optional<std::string> defDir;      // --defdir DIR
     bool listSheets = false;                // info --sheets
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE
+    // edit: the frame's and the command's own options in order (name, code
+    // page 932 value; empty for a flag).
+    std::vector<std::pair<std::string, std::string>> commandOptions;
     std::vector<std::string> commandArgs;  // options of filter, split and select, UTF-8, in order
 };
 

@@ -24,7 +24,7 @@ public:
     bool open(const std::string& path);
     CTabrixDoc& doc() { return *m_doc; }
     AppContext& app() { return m_app; }
-    const CliUi& ui() const { return m_ui; }
+    CliUi& ui() { return m_ui; }
 
 private:
     const CliOptions& m_options;
@@ -37,6 +37,7 @@ private:
 int RunInfo(const CliOptions& options);
 int RunSave(const CliOptions& options);
 int RunCheck(const CliOptions& options);
+int RunEdit(const CliOptions& options);
 int RunFilter(const CliOptions& options);
 int RunSplit(const CliOptions& options);
 int RunSelect(const CliOptions& options);

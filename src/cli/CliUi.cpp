@@ -13,24 +13,23 @@ void PrintError(std::string_view cp932Text) {
     std::fprintf(stderr, "tabrix-cli: %s\n", Cp932ToUtf8(cp932Text).c_str());
 }
 
-MsgResult CliUi::messageBox(std::string_view text, MsgIcon, MsgButtons buttons) {
+MsgResult CliUi::messageBox(std::string_view text, MsgIcon icon, MsgButtons buttons) {
+    if (icon == MsgIcon::Stop) ++m_refusals;
     PrintError(text);
     return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
 }
 
-bool CliUi::answerWorkbookOptions(CDialogModel& dialog) {
-    auto* options = dynamic_cast<CExcelOptDlg*>(&dialog);
-    if (!options) return false;
-    m_sheetList = options->m_sheets;
-    if (m_choices.sheet < 1 || m_choices.sheet > static_cast<int>(options->m_sheets.size())) {
+bool CliUi::answerWorkbookOptions(CExcelOptDlg& options) {
+    m_sheetList = options.m_sheets;
+    if (m_choices.sheet < 1 || m_choices.sheet > static_cast<int>(options.m_sheets.size())) {
         PrintError("--sheet " + std::to_string(m_choices.sheet) + ": the workbook has " +
-                   std::to_string(options->m_sheets.size()) + " sheet(s)");
+                   std::to_string(options.m_sheets.size()) + " sheet(s)");
         return false;
     }
-    options->m_nSheet = m_choices.sheet - 1;
-    if (m_choices.firstRow) options->m_nFirst = *m_choices.firstRow;
-    if (m_choices.lastRow) options->m_nLast = *m_choices.lastRow;
-    const std::string failure = options->validate();
+    options.m_nSheet = m_choices.sheet - 1;
+    if (m_choices.firstRow) options.m_nFirst = *m_choices.firstRow;
+    if (m_choices.lastRow) options.m_nLast = *m_choices.lastRow;
+    const std::string failure = options.validate();
     if (!failure.empty()) {
         PrintError(failure);
         return false;
@@ -40,7 +39,8 @@ bool CliUi::answerWorkbookOptions(CDialogModel& dialog) {
 
 bool CliUi::runModal(CDialogModel& dialog) {
     auto* open = dynamic_cast<CFileOpen*>(&dialog);
-    if (!open) return answerWorkbookOptions(dialog);
+    if (auto* workbook = dynamic_cast<CExcelOptDlg*>(&dialog)) return answerWorkbookOptions(*workbook);
+    if (!open) return m_answer && m_answer(dialog);
     const bool fromCtrl = m_ctrl && !m_ctrl->m_strCtrlFile.empty();
     if (m_choices.delimiter) {
         const DelimChoice choice = ChoiceOf(*m_choices.delimiter);

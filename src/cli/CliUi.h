@@ -2,6 +2,7 @@
 // are answered Yes, and the file-read dialog is filled from the command line.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 namespace tabrix {
 
 class CCtrlFile;
+class CExcelOptDlg;
 
 struct OpenChoices {
     std::optional<char> delimiter;  // --delim; otherwise detection or the control file's DELIM=
@@ -28,16 +30,25 @@ public:
     // The control file being opened, whose settings stand for the dialog's.
     void setCtrlFile(const CCtrlFile* ctrl) { m_ctrl = ctrl; }
 
+    // Answers the dialogs other than the file-read dialog (a batch command
+    // fills them from its options); without it they count as cancelled.
+    using DialogAnswer = std::function<bool(CDialogModel& dialog)>;
+    void setDialogAnswer(DialogAnswer answer) { m_answer = std::move(answer); }
+    // Refusals shown so far: messages with the stop icon.
+    int refusals() const { return m_refusals; }
+
     MsgResult messageBox(std::string_view text, MsgIcon icon, MsgButtons buttons) override;
     bool runModal(CDialogModel& dialog) override;
     // The "N : NAME" entries of the workbook read options, once they were asked.
     const std::vector<std::string>& sheetList() const { return m_sheetList; }
 
 private:
-    bool answerWorkbookOptions(CDialogModel& dialog);
+    bool answerWorkbookOptions(CExcelOptDlg& options);
     std::vector<std::string> m_sheetList;
     OpenChoices m_choices;
     const CCtrlFile* m_ctrl = nullptr;
+    DialogAnswer m_answer;
+    int m_refusals = 0;
 };
 
 // Prints "tabrix-cli: " and the code page 932 text to stderr in UTF-8.

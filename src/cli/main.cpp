@@ -15,9 +15,10 @@ int main(int argc, char** argv) {
     if (options.command == "info") return RunInfo(options);
     if (options.command == "save") return RunSave(options);
     if (options.command == "check") return RunCheck(options);
+    if (options.command == "edit") return RunEdit(options);
     if (options.command == "filter") return RunFilter(options);
     if (options.command == "split") return RunSplit(options);
     if (options.command == "select") return RunSelect(options);
-    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select)\n", options.command.c_str());
+    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select, edit)\n", options.command.c_str());
     return kExitFailure;
 }

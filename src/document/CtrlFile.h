@@ -66,7 +66,8 @@ public:
     CColCtrl* FindCol(int col) const;
 
     // Keeping the column records in step with the data's columns. Without a
-    // schema they only adjust the column count.
+    // schema they only adjust the column count. KEYCOL= and every TRAN_COL=
+    // are renumbered with the columns; a deleted column leaves those lists.
     // A column was inserted at 1-based position; 1 when a record was added.
     int InsertColDef(int position);
     // The column at 1-based position was deleted; 1 when a record was removed.
@@ -74,6 +75,10 @@ public:
     // The columns now stand in the order of the given column numbers; false
     // (nothing changed) unless the list names every column exactly once.
     bool ReorderColDefs(const std::vector<int>& order);
+    // What holds a column's number besides its record: 0 when it is a key
+    // column, and the number of every translated column writing into it.
+    // Empty when deleting the column loses nothing the schema refers to.
+    std::vector<int> ReferencedColumns(int col) const;
 
     // 1 when the key of the row (given back in key) is the key of another
     // line too. The cache is built on first use and reused until emptied;

@@ -126,11 +126,15 @@ bool CTabrixDoc::AlignColumns(int& minCols, int& maxCols) {
         const int n = RowFieldCount(row);
         minCols = std::min(minCols, n);
         maxCols = std::max(maxCols, n);
-        if (n != cf.m_nMaxCols) {
-            SplitFields(row, fields, std::max(n, cf.m_nMaxCols));
+        // A narrower line is padded; a wider one keeps every field it has. Only
+        // a line whose bytes changed counts (an empty line of one column does not).
+        if (n < cf.m_nMaxCols) {
+            SplitFields(row, fields, cf.m_nMaxCols);
             JoinFields(fields, cf.m_nMaxCols, kTab, joined);
-            cf.m_Lines.set(i, joined);
-            changed = true;
+            if (joined != row) {
+                cf.m_Lines.set(i, joined);
+                changed = true;
+            }
         }
         if ((i & 0xFFF) == 0) progress.setPos(static_cast<std::int64_t>(i));
     }

@@ -1,5 +1,6 @@
 #include "document/LineStore.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -73,6 +74,28 @@ void CLineStore::erase(std::size_t pos, std::size_t count) {
     auto first = m_refs.begin() + static_cast<std::ptrdiff_t>(pos);
     for (auto it = first; it != first + static_cast<std::ptrdiff_t>(count); ++it) m_liveBytes -= it->size;
     m_refs.erase(first, first + static_cast<std::ptrdiff_t>(count));
+}
+
+void CLineStore::erase(const std::vector<std::size_t>& ascending) {
+    if (ascending.empty()) return;
+    std::size_t out = ascending.front();
+    std::size_t next = 0;
+    for (std::size_t in = ascending.front(); in < m_refs.size(); ++in) {
+        if (next < ascending.size() && ascending[next] == in) {
+            m_liveBytes -= m_refs[in].size;
+            ++next;
+            continue;
+        }
+        m_refs[out++] = m_refs[in];
+    }
+    m_refs.resize(out);
+}
+
+void CLineStore::reorder(std::size_t first, const std::vector<std::uint32_t>& order) {
+    std::vector<Ref> moved;
+    moved.reserve(order.size());
+    for (std::uint32_t from : order) moved.push_back(m_refs[first + from]);
+    std::copy(moved.begin(), moved.end(), m_refs.begin() + static_cast<std::ptrdiff_t>(first));
 }
 
 void CLineStore::clear() {

@@ -33,6 +33,15 @@ public:
     void insert(std::size_t pos, std::string_view row);
     void insert(std::size_t pos, const std::vector<std::string>& rows);
     void erase(std::size_t pos, std::size_t count = 1);
+    // Removes the lines at the given indices (ascending, each once) in one
+    // pass over the line index, however scattered they are.
+    void erase(const std::vector<std::size_t>& ascending);
+    // Rearranges the lines from first on: line first+i becomes the line that
+    // stood at first+order[i]. order is a permutation; no row bytes move.
+    void reorder(std::size_t first, const std::vector<std::uint32_t>& order);
+    // Takes over every line of another store, as a pass that rebuilt all rows
+    // into a fresh store hands its result back.
+    void replaceAll(CLineStore&& lines) { *this = std::move(lines); }
     void clear();
     void reserve(std::size_t lines) { m_refs.reserve(lines); }
     // Gives back spare capacity of the line index when it is worth a copy.

@@ -1,5 +1,7 @@
 // Keeping the column records in step when the data's columns are inserted,
-// deleted or rearranged.
+// deleted or rearranged. The column numbers the schema holds elsewhere (the
+// key columns, the target columns of every translation) follow as well, or
+// translated names would be written over another column's data.
 #include <algorithm>
 #include <unordered_map>
 
@@ -14,7 +16,33 @@ void Renumber(std::vector<std::unique_ptr<CColCtrl>>& cols) {
     for (auto& col : cols) col->m_nCol = number++;
 }
 
+// Applies renumber to every column number the schema holds outside the
+// records' own numbers; a number renumber maps to 0 is dropped.
+template <typename Renumber>
+void RenumberReferences(CCtrlFile& ctrl, Renumber renumber) {
+    auto apply = [&](std::vector<int>& numbers) {
+        std::vector<int> kept;
+        kept.reserve(numbers.size());
+        for (int number : numbers)
+            if (const int moved = renumber(number); moved > 0) kept.push_back(moved);
+        numbers = std::move(kept);
+    };
+    apply(ctrl.m_KeyCols);
+    for (auto& col : ctrl.m_Cols) apply(col->m_Tran.m_TranCols);
+}
+
 }  // namespace
+
+std::vector<int> CCtrlFile::ReferencedColumns(int col) const {
+    std::vector<int> roles;
+    if (std::find(m_KeyCols.begin(), m_KeyCols.end(), col) != m_KeyCols.end()) roles.push_back(0);
+    for (const auto& rec : m_Cols) {
+        const std::vector<int>& targets = rec->m_Tran.m_TranCols;
+        if (rec->m_Tran.m_bTran && std::find(targets.begin(), targets.end(), col) != targets.end())
+            roles.push_back(rec->m_nCol);
+    }
+    return roles;
+}
 
 int CCtrlFile::InsertColDef(int position) {
     ++m_nMaxCols;
@@ -24,6 +52,7 @@ int CCtrlFile::InsertColDef(int position) {
     col->m_pOwner = this;
     m_Cols.insert(m_Cols.begin() + (position - 1), std::move(col));
     Renumber(m_Cols);
+    RenumberReferences(*this, [position](int number) { return number >= position ? number + 1 : number; });
     m_bModified = true;
     return 1;
 }
@@ -36,6 +65,9 @@ int CCtrlFile::DeleteColDef(int position) {
     if (it == m_Cols.end()) return 0;
     m_Cols.erase(it);
     Renumber(m_Cols);
+    RenumberReferences(*this, [position](int number) {
+        return number == position ? 0 : number > position ? number - 1 : number;
+    });
     m_bModified = true;
     return 1;
 }
@@ -59,6 +91,12 @@ bool CCtrlFile::ReorderColDefs(const std::vector<int>& order) {
     for (std::size_t i : from) reordered.push_back(std::move(m_Cols[i]));
     m_Cols = std::move(reordered);
     Renumber(m_Cols);
+    std::unordered_map<int, int> newNumber;
+    for (std::size_t i = 0; i < order.size(); ++i) newNumber.emplace(order[i], static_cast<int>(i) + 1);
+    RenumberReferences(*this, [&newNumber](int number) {
+        const auto it = newNumber.find(number);
+        return it == newNumber.end() ? number : it->second;
+    });
     m_bModified = true;
     return true;
 }

@@ -1,11 +1,13 @@
 #include "ui/Dialogs.h"
 
 #include "app/Settings.h"
+#include "ui/ColSelDlg.h"
 #include "ui/FileDlgs.h"
 #include "ui/FilterDlgs.h"
 #include "ui/SaveDlgs.h"
 #include "ui/OptionDlg.h"
 #include "ui/QtUserInterface.h"
+#include "ui/RowColDlgs.h"
 #include "ui/ViewDlgs.h"
 #include "ui/WorkbookDlgs.h"
 
@@ -20,6 +22,16 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CExcelOptDlg>([](CExcelOptDlg& model, QWidget* parent) { return new ExcelOptionsDialog(model, parent); });
     registry.add<CJumpDlg>([](CJumpDlg& model, QWidget* parent) { return new JumpRowDialog(model, parent); });
     registry.add<CFontDlg>([](CFontDlg& model, QWidget* parent) { return new GridFontDialog(model, parent); });
+    registry.add<CColSelDlg>([](CColSelDlg& model, QWidget* parent) { return new ColSelDialog(model, parent); });
+    registry.add<CSortOpt>([](CSortOpt& model, QWidget* parent) { return new SortOptDialog(model, parent); });
+    registry.add<CTitleEditDlg>([](CTitleEditDlg& model, QWidget* parent) { return new TitleEditDialog(model, parent); });
+    registry.add<CColCopyDlg>([](CColCopyDlg& model, QWidget* parent) { return new ColCopyDialog(model, parent); });
+    registry.add<CReplaceDlg>([](CReplaceDlg& model, QWidget* parent) { return new ReplaceDialog(model, parent); });
+    registry.add<CColInsertDlg>([](CColInsertDlg& model, QWidget* parent) { return new ColInsertDialog(model, parent); });
+    registry.add<CMargeWay>([](CMargeWay& model, QWidget* parent) { return new MergeDialog(model, parent); });
+    registry.add<CSplitOpt>([](CSplitOpt& model, QWidget* parent) { return new SplitDialog(model, parent); });
+    registry.add<CColOrderDlg>([](CColOrderDlg& model, QWidget* parent) { return new ColOrderDialog(model, parent); });
+    registry.add<CColWidthDlg>([](CColWidthDlg& model, QWidget* parent) { return new ColWidthDialog(model, parent); });
     registry.add<CSampleDlg>([](CSampleDlg& model, QWidget* parent) { return new FilterSettingsDialog(model, parent); });
     registry.add<CDataSelDlg>([](CDataSelDlg& model, QWidget* parent) { return new DataSelDialog(model, parent); });
     registry.add<CDivOptDlg>([](CDivOptDlg& model, QWidget* parent) { return new SplitOptDialog(model, parent); });

@@ -29,11 +29,7 @@ IUserInterface& ModelDialog::userInterface() {
 
 void ModelDialog::accept() {
     if (!storeToModel()) return;
-    const std::string message = m_model.validate();
-    if (!message.empty()) {
-        userInterface().messageBox(message, MsgIcon::Stop);
-        return;
-    }
+    if (!AcceptDialog(userInterface(), m_model)) return;
     QDialog::accept();
 }
 

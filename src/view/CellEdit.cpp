@@ -9,19 +9,9 @@
 #include "schema/Validate.h"
 #include "text/Record.h"
 #include "view/TabrixView.h"
+#include "view/TypedText.h"
 
 namespace tabrix {
-
-namespace {
-
-// A comma in a field of a comma-separated file is safe only inside quotes.
-bool HasUnquotedComma(const std::string& value) {
-    if (value.empty()) return false;
-    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
-    return !quoted && value.find(',') != std::string::npos;
-}
-
-}  // namespace
 
 void CTabrixView::setIme(ImeRequest request) {
     m_lastIme = request;

@@ -23,6 +23,8 @@
 #include "document/TabrixDoc.h"
 #include "schema/ColImeMode.h"
 #include "text/Clock.h"
+#include "view/ColSelDlg.h"
+#include "view/ColumnPasses.h"
 #include "view/CommandRules.h"
 #include "view/ConditionFilter.h"
 #include "view/ErrMsgList.h"
@@ -40,6 +42,14 @@ public:
     static constexpr const char* kNoCommaInCsv = "ＣＳＶファイル時は、カンマは入力出来ません。";
     static constexpr const char* kLayoutCancelsFilter = "列が変更された為、絞込表示を解除します。";
     static constexpr const char* kCheckProgress = "ﾃﾞｰﾀﾁｪｯｸ中";
+    static constexpr const char* kSelectOneColumn = "列を１列選択して下さい。";
+    static constexpr const char* kSelectColumns = "列を１列以上選択して下さい。";
+    static constexpr const char* kSelectSortKeys = "ソート基準の列を１列以上選択して下さい。";
+    static constexpr const char* kSelectAdjacent = "隣接する列を２列以上選択して下さい。";
+    static constexpr const char* kNoTransposeWithCtrl = "制御ファイル使用時は、行列の入替は出来ません。";
+    static constexpr const char* kConvertProgress = "データ変換";
+    static constexpr const char* kColumnsProgress = "列数変換中";
+    static constexpr int kMaxColumns = 65535;
 
     CTabrixView(CTabrixDoc& doc, AppContext& app, IGridCtrl& grid);
     ~CTabrixView() override;
@@ -116,6 +126,21 @@ public:
     // when the line is not a data line that the filter shows.
     bool ShowLine(std::size_t line, int col);
 
+    // The row and column commands, and what later commands share with them.
+    // Where a computed column goes: mode 0 the first selected column, 1 the
+    // last, 2 a new column before the first, 3 a new column after the last
+    // (its title line field gets title). Returns the column number, 0 when
+    // none is selected or no column can be added; the caller resizes the
+    // grid and redisplays.
+    int PlaceResultColumn(int mode, const std::string& title);
+    // The column chooser over the document's data, column current preselected.
+    CColSelDlg ColumnChooser(int current) const;
+    // The row filter as a store pass takes it; empty while the filter is off.
+    LinePasses LineFilter();
+    // The one column a command needs: the selection's first column when its
+    // first and last are the same, else 0 after "列を１列選択して下さい。".
+    int GetSelectedColumnForCommand();
+
     // The row filter ("絞込表示"): its conditions live as long as the view.
     CSampleDlg& filterConditions() { return m_filterDlg; }
     void OnFilter();
@@ -185,6 +210,29 @@ private:
     void insertFile();
     void save(bool saveAs);
     void toggleTitleLine();
+
+    // Row and column commands.
+    void OnRowInsert(bool copy);
+    void OnRowDelete();
+    void OnRowSort();
+    void OnTranspose();
+    void OnColTitleEdit();
+    void OnColCopy();
+    void OnColReplace();
+    void OnColClear();
+    void OnColAlign();
+    void OnColInsert();
+    void OnColDelete();
+    void OnColMerge();
+    void OnColSplit();
+    void OnColReorder();
+    void OnColumnHide();
+    void OnColumnShowAll();
+    void OnColumnWidth();
+    // The message when deleting columns would lose what the schema refers to; empty when none.
+    std::string columnDeletionRefusal(const std::vector<int>& cols) const;
+    // Refuses (with the message) a layout that would pass the column limit.
+    bool refuseColumnLimit(long long columns);
     void setIme(ImeRequest request);
     // Position of a line among the rows ShowPage shows (1-based), or 0.
     int dataRowOfLine(std::size_t line);

@@ -25,15 +25,11 @@ bool ScriptedUi::runModal(CDialogModel& dialog) {
     if (dialogs.empty()) return false;
     auto handler = std::move(dialogs.front());
     dialogs.pop_front();
-    // A real dialog stays open until its values pass; a test that fills bad
-    // values sees the refusal message and the dialog counts as cancelled.
+    // A real dialog stays open until its values pass and its question is
+    // answered Yes; a test that fills bad values sees the refusal message, and
+    // a No (from answers), and the dialog counts as cancelled.
     if (!handler(dialog)) return false;
-    const std::string failure = dialog.validate();
-    if (!failure.empty()) {
-        messages.push_back({failure, MsgIcon::Stop, MsgButtons::Ok});
-        return false;
-    }
-    return true;
+    return AcceptDialog(*this, dialog);
 }
 
 }  // namespace tabrix::test
