@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tabrix {
 
@@ -28,6 +29,14 @@ public:
     virtual std::string confirmation() const { return {}; }
 };
 
+// A drop-down list a file dialog shows below the file name, such as a file
+// format or an encoding: its label, its entries, and the one chosen (in and out).
+struct FileDialogChoice {
+    std::string label;
+    std::vector<std::string> entries;
+    int selected = 0;
+};
+
 // A common open-file or save-file dialog. Filters use the "desc|pattern|...||" form.
 struct FileDialogRequest {
     std::string title;
@@ -36,6 +45,7 @@ struct FileDialogRequest {
     std::string fileName;      // proposed name in, chosen path out
     int filterIndex = 0;       // 0-based filter entry in use, in and out
     bool overwritePrompt = false;
+    std::vector<FileDialogChoice> choices;  // extra drop-down lists, in order
 };
 
 // The one modeless progress window of the program: a text line and a bar.

@@ -5,6 +5,8 @@
 #include <climits>
 
 #include "text/Cp932.h"
+#include "view/MemoryGrid.h"
+#include "view/TabrixView.h"
 
 namespace tabrix {
 
@@ -30,6 +32,17 @@ std::string FolderOf(const std::string& path) {
 
 CliSession::CliSession(const CliOptions& options)
     : m_options(options), m_ui(options.open), m_app{m_settings, m_ui, ProgramDir(), "."} {}
+
+CliSession::~CliSession() = default;
+
+CTabrixView& CliSession::view() {
+    if (!m_view) {
+        m_grid = std::make_unique<MemoryGrid>();
+        m_view = std::make_unique<CTabrixView>(*m_doc, m_app, *m_grid);
+        m_view->OnInitialUpdate();
+    }
+    return *m_view;
+}
 
 bool CliSession::open(const std::string& path) {
     std::string error;

@@ -12,6 +12,9 @@
 
 namespace tabrix {
 
+class CTabrixView;
+class MemoryGrid;
+
 constexpr int kExitOk = 0;
 constexpr int kExitFindings = 1;
 constexpr int kExitFailure = 2;
@@ -19,11 +22,14 @@ constexpr int kExitFailure = 2;
 class CliSession {
 public:
     explicit CliSession(const CliOptions& options);
+    ~CliSession();
 
     // Applies --set and --defdir and opens the file; false (message printed) on failure.
     bool open(const std::string& path);
     CTabrixDoc& doc() { return *m_doc; }
     AppContext& app() { return m_app; }
+    // The opened document in the grid view, first shown over an in-memory grid.
+    CTabrixView& view();
     CliUi& ui() { return m_ui; }
 
 private:
@@ -32,6 +38,8 @@ private:
     CliUi m_ui;
     AppContext m_app;
     std::unique_ptr<CTabrixDoc> m_doc;
+    std::unique_ptr<MemoryGrid> m_grid;
+    std::unique_ptr<CTabrixView> m_view;
 };
 
 int RunInfo(const CliOptions& options);
@@ -41,5 +49,7 @@ int RunEdit(const CliOptions& options);
 int RunFilter(const CliOptions& options);
 int RunSplit(const CliOptions& options);
 int RunSelect(const CliOptions& options);
+int RunAggregate(const CliOptions& options);
+int RunTotal(const CliOptions& options);
 
 }  // namespace tabrix

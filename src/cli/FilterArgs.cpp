@@ -2,8 +2,10 @@
 
 #include <cstdlib>
 
+#include "cli/CliUi.h"
 #include "text/Cp932.h"
 #include "view/FilterDlg.h"
+#include "view/TabrixView.h"
 
 namespace tabrix {
 
@@ -55,6 +57,11 @@ int CommandOptionArity(const std::vector<std::string>& args, std::size_t i) {
     if (arg == "--no-count" || arg == "--per-key" || arg == "--title-each" || arg == "--no-title-out" ||
         arg == "--virtual")
         return 0;
+    // aggregate and total
+    if (arg == "--calc" || arg == "--aggregates" || arg == "--decimals" || arg == "--min-count" ||
+        arg == "--max-count" || arg == "--one-cell" || arg == "--out" || arg == "--out-format" || arg == "--col")
+        return 1;
+    if (arg == "--no-total" || arg == "--data" || arg == "--keys-every-row" || arg == "--quote-prefix") return 0;
     return -1;
 }
 
@@ -109,6 +116,20 @@ bool TakeFilterArg(const std::vector<std::string>& args, std::size_t& i, CSample
         cond->m_bOnlyDup = flags == "d";
     }
     i += static_cast<std::size_t>(arity) + 1;
+    return true;
+}
+
+bool ApplyFilterArgs(CTabrixView& view, const CSampleDlg& conds) {
+    if (!conds.anyEnabled()) return true;
+    CSampleDlg& dlg = view.filterConditions();
+    dlg = conds;
+    dlg.m_nMaxCols = view.document().columnCount();
+    if (const std::string refusal = dlg.validate(); !refusal.empty()) {
+        PrintError(refusal);
+        return false;
+    }
+    dlg.buildSearchLists();
+    view.m_bFilter = true;
     return true;
 }
 

@@ -10,6 +10,7 @@
 namespace tabrix {
 
 class CSampleDlg;
+class CTabrixView;
 
 // How many arguments follow an option of the commands that take row
 // conditions, split and conditional save; -1 when it is none of theirs.
@@ -21,6 +22,10 @@ int CommandOptionArity(const std::vector<std::string>& args, std::size_t i);
 // or a fourth condition of a kind is given. Only --ind, --range and --dup
 // are taken; for anything else it returns false with error empty.
 bool TakeFilterArg(const std::vector<std::string>& args, std::size_t& i, CSampleDlg& conds, std::string& error);
+
+// Gives conditions that were set to the view's filter and switches it on;
+// false (the message printed) when the settings dialog refuses them.
+bool ApplyFilterArgs(CTabrixView& view, const CSampleDlg& conds);
 
 // A column list "3,1,2" (1-based numbers); false on anything else.
 bool ParseColumnList(const std::string& text, std::vector<int>& cols);

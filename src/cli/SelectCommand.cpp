@@ -88,17 +88,7 @@ int RunSelect(const CliOptions& options) {
     CTabrixView view(doc, session.app(), grid);
     view.OnInitialUpdate();
 
-    if (select.conds.anyEnabled()) {
-        CSampleDlg& dlg = view.filterConditions();
-        dlg = select.conds;
-        dlg.m_nMaxCols = doc.columnCount();
-        if (const std::string refusal = dlg.validate(); !refusal.empty()) {
-            PrintError(refusal);
-            return kExitFailure;
-        }
-        dlg.buildSearchLists();
-        view.m_bFilter = true;
-    }
+    if (!ApplyFilterArgs(view, select.conds)) return kExitFailure;
     // The columns are chosen as in the grid: the selection, in column order.
     for (const int col : select.columns) {
         if (col < 1 || col > doc.columnCount()) {

@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
     if (options.command == "filter") return RunFilter(options);
     if (options.command == "split") return RunSplit(options);
     if (options.command == "select") return RunSelect(options);
-    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select, edit)\n", options.command.c_str());
+    if (options.command == "aggregate") return RunAggregate(options);
+    if (options.command == "total") return RunTotal(options);
+    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select, edit, aggregate, total)\n", options.command.c_str());
     return kExitFailure;
 }

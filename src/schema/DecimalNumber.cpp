@@ -1,6 +1,8 @@
 #include "schema/DecimalNumber.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 #include "schema/FieldText.h"
 
@@ -124,6 +126,32 @@ std::string FixedNotation(const DecimalNumber& number, int places) {
         out += '.';
         out.append(all, integerDigits, std::string::npos);
     }
+    return out;
+}
+
+std::string FixedNotation(double value, int places) {
+    places = std::clamp(places, 0, 15);
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    char text[32];
+    std::string out;
+    // Whole numbers, such as counts and sums of whole quantities, need no rounding.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        const auto [end, error] = std::to_chars(text, text + sizeof text, static_cast<long long>(value));
+        (void)error;
+        out.assign(text, end);
+        if (places > 0) {
+            out += '.';
+            out.append(static_cast<std::size_t>(places), '0');
+        }
+        return out;
+    }
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    (void)error;
+    DecimalNumber number;
+    ReadDecimal(std::string_view(text, static_cast<std::size_t>(end - text)), number);
+    out = FixedNotation(number, places);
+    if (out.front() == '-' && out.find_first_of("123456789") == std::string::npos) out.erase(0, 1);
     return out;
 }
 

@@ -37,4 +37,10 @@ int CompareDecimal(const DecimalNumber& a, const DecimalNumber& b);
 // their length.
 std::string FixedNotation(const DecimalNumber& number, int places);
 
+// A double as printf's "%-1.*f" writes it, with places clamped to 0 .. 15,
+// but rounded half away from zero on its decimal value (the shortest decimal
+// text that reads back as the same double), so 2.5 gives 3 and 2.675 with two
+// places 2.68. A result that is all zeros has no minus sign. Locale-free.
+std::string FixedNotation(double value, int places);
+
 }  // namespace tabrix

@@ -1,6 +1,7 @@
 #include "ui/Dialogs.h"
 
 #include "app/Settings.h"
+#include "ui/AggregateDlgs.h"
 #include "ui/ColSelDlg.h"
 #include "ui/FileDlgs.h"
 #include "ui/FilterDlgs.h"
@@ -34,6 +35,9 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CColWidthDlg>([](CColWidthDlg& model, QWidget* parent) { return new ColWidthDialog(model, parent); });
     registry.add<CSampleDlg>([](CSampleDlg& model, QWidget* parent) { return new FilterSettingsDialog(model, parent); });
     registry.add<CDataSelDlg>([](CDataSelDlg& model, QWidget* parent) { return new DataSelDialog(model, parent); });
+    registry.add<CSumParamDlg>([](CSumParamDlg& model, QWidget* parent) { return new SumParamDialog(model, parent); });
+    registry.add<CColTotalDlg>([](CColTotalDlg& model, QWidget* parent) { return new ColTotalDialog(model, parent); });
+    registry.add<CSummaryDlg>([](CSummaryDlg& model, QWidget* parent) { return new SummaryWindow(model, parent); });
     registry.add<CDivOptDlg>([](CDivOptDlg& model, QWidget* parent) { return new SplitOptDialog(model, parent); });
     registry.add<CSaveOpt>([](CSaveOpt& model, QWidget* parent) { return new SaveOptDialog(model, parent); });
     registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });

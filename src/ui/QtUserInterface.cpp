@@ -1,8 +1,11 @@
 #include "ui/QtUserInterface.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 
 #include "text/Cp932.h"
@@ -111,6 +114,27 @@ void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bo
     auto toQPath = [](const std::string& cp932) { return QString::fromStdString(ToFsPath(cp932).string()); };
     dialog.setDirectory(request.initialDir.empty() ? QDir::currentPath() : toQPath(request.initialDir));
     if (!request.fileName.empty()) dialog.selectFile(toQPath(request.fileName));
+    AddFileDialogChoices(dialog, request.choices);
+}
+
+void AddFileDialogChoices(QFileDialog& dialog, const std::vector<FileDialogChoice>& choices) {
+    if (choices.empty()) return;
+    // The drop-downs live in the dialog's own layout, which only the dialog drawn by Qt has.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        auto* box = new QComboBox(&dialog);
+        box->setObjectName(QStringLiteral("fileDialogChoice%1").arg(i));
+        for (const std::string& entry : choices[i].entries) box->addItem(ToQ(entry));
+        box->setCurrentIndex(choices[i].selected);
+        auto* label = new QLabel(ToQ(choices[i].label), &dialog);
+        label->setBuddy(box);
+        if (grid) {
+            const int row = grid->rowCount();
+            grid->addWidget(label, row, 0);
+            grid->addWidget(box, row, 1);
+        }
+    }
 }
 
 bool ReadFileDialog(const QFileDialog& dialog, FileDialogRequest& request, IUserInterface& ui) {
@@ -131,6 +155,9 @@ bool ReadFileDialog(const QFileDialog& dialog, FileDialogRequest& request, IUser
             request.filterIndex = static_cast<int>(i);
             break;
         }
+    for (std::size_t i = 0; i < request.choices.size(); ++i)
+        if (const auto* box = dialog.findChild<QComboBox*>(QStringLiteral("fileDialogChoice%1").arg(i)))
+            request.choices[i].selected = box->currentIndex();
     return true;
 }
 

@@ -49,7 +49,10 @@ std::string UnencodableMessage(const QString& badChar);
 // Sets a file dialog up from a request: title, filters and the one in use,
 // folder, proposed name and the prompt before overwriting.
 void PrepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save);
-// After the dialog was accepted: the chosen path and filter into the request.
+// The drop-down lists of a request below the dialog's file name; the dialog
+// is then the one Qt draws.
+void AddFileDialogChoices(QFileDialog& dialog, const std::vector<FileDialogChoice>& choices);
+// After the dialog was accepted: the chosen path, filter and choices into the request.
 // False (after telling the user) when the path has no code page 932 form.
 bool ReadFileDialog(const QFileDialog& dialog, FileDialogRequest& request, IUserInterface& ui);
 

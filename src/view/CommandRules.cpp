@@ -85,7 +85,7 @@ constexpr CommandRule kRules[] = {
     {C::ConvNumberFormat, kView, kGateConvUse, T::None, kLater},
     {C::CodeTranslate, kView, kGateConvUse, T::None, kLater},
     {C::DataCheck, kView, kGateCtrl, T::None, kDone},
-    {C::Aggregate, kView, kGateLines, T::None, kLater},
+    {C::Aggregate, kView, kGateLines, T::None, kDone},
     {C::CtrlFileEdit, kView, 0, T::None, kLater},
     {C::Options, kApp, 0, T::None, kDone},
     {C::WindowCascade, kApp, 0, T::None, kDone},

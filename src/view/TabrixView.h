@@ -23,6 +23,7 @@
 #include "document/TabrixDoc.h"
 #include "schema/ColImeMode.h"
 #include "text/Clock.h"
+#include "view/AggregateDlgs.h"
 #include "view/ColSelDlg.h"
 #include "view/ColumnPasses.h"
 #include "view/CommandRules.h"
@@ -30,9 +31,12 @@
 #include "view/ErrMsgList.h"
 #include "view/SaveDialogs.h"
 #include "view/GridCtrl.h"
+#include "view/SummaryDlg.h"
 #include "view/RowFilter.h"
 
 namespace tabrix {
+
+struct DataLines;
 
 class CTabrixView : public IGridNotify, public IDocView, public DocumentWindowContent {
 public:
@@ -164,6 +168,17 @@ public:
     // After the options were confirmed; the number of lines written, or -1.
     long long RunConditionalSave(CSaveOpt& opt);
 
+    // "集計": the parameters, kept for the life of the window, then the
+    // aggregation by key in the result window, or the column total.
+    CSumParamDlg& sumParams() { return m_sumParamDlg; }
+    void OnAggregate();
+    // "列集計" of confirmed parameters over the lines the filter shows.
+    CSummaryDlg RunAggregation(const CSumParamDlg& params);
+    // "列総合計" of a column (1-based) over the lines the filter shows:
+    // computed, and shown in its dialog.
+    CColTotalDlg ComputeColumnTotal(int col);
+    void ShowColumnTotal(int col);
+
     // The clock for the date macros of initial values.
     void setClock(const Clock& clock) { m_pClock = &clock; }
 
@@ -234,6 +249,8 @@ private:
     // Refuses (with the message) a layout that would pass the column limit.
     bool refuseColumnLimit(long long columns);
     void setIme(ImeRequest request);
+    // The data lines of a pass over the store, with the filter's test while it is on.
+    DataLines passLines();
     // Position of a line among the rows ShowPage shows (1-based), or 0.
     int dataRowOfLine(std::size_t line);
 
@@ -246,6 +263,7 @@ private:
     IGridCtrl& m_grid;
     CSampleDlg m_filterDlg;
     CSaveOpt m_saveOpt;
+    CSumParamDlg m_sumParamDlg;
     CConditionFilter m_conditionFilter{m_doc, m_filterDlg};
     IRowFilter* m_pFilter = &m_conditionFilter;
     const Clock* m_pClock = &SystemClock();

@@ -42,14 +42,18 @@ bool CExcelOutput::addRow(std::span<const std::string> fields) {
 
 int CExcelOutput::finish() {
     if (!m_writer) return -1;
-    const bool saved = m_writer->commit();
-    const std::int64_t cut = m_writer->cutFields();
-    const std::int64_t bad = m_writer->badBytes();
+    const bool saved = CommitWorkbook(*m_writer, m_path, m_ui);
     m_writer.reset();
-    if (!saved) {
-        m_ui.messageBox(CannotWriteMessage(m_path), MsgIcon::Stop);
-        return -1;
+    return saved ? m_rows : -1;
+}
+
+bool CommitWorkbook(IWorkbookWriter& writer, const std::string& path, IUserInterface& ui) {
+    if (!writer.commit()) {
+        ui.messageBox(CannotWriteMessage(path), MsgIcon::Stop);
+        return false;
     }
+    const std::int64_t cut = writer.cutFields();
+    const std::int64_t bad = writer.badBytes();
     if (cut > 0 || bad > 0) {
         std::string text = "EXCEL形式で保存できないデータを変更しました。";
         char line[160];
@@ -62,9 +66,9 @@ int CExcelOutput::finish() {
                           static_cast<long long>(bad));
             text += line;
         }
-        m_ui.messageBox(text, MsgIcon::Information);
+        ui.messageBox(text, MsgIcon::Information);
     }
-    return m_rows;
+    return true;
 }
 
 }  // namespace tabrix

@@ -49,6 +49,11 @@ private:
     int m_rows = 0;
 };
 
+// Saves the workbook under its name. On failure shows "%s ファイルに書き込み
+// 出来ません。" and returns false; on success tells the user about cells the
+// format could not hold as they were (cut or with bytes replaced).
+bool CommitWorkbook(IWorkbookWriter& writer, const std::string& path, IUserInterface& ui);
+
 // "%sにＥＸＣＥＬ形式で%d件保存しました。"
 std::string ExcelSavedMessage(const std::string& path, int count);
 // "%s ファイルに書き込み出来ません。"
