@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "cli/CliSession.h"
 #include "cli/EditCommand.h"
 #include "cli/FilterArgs.h"
 #include "text/Cp932.h"
@@ -113,7 +114,10 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
             else if (!toCp932(v, path))
                 return false;
             (arg == "--errors" ? options.errorsFile : arg == "--fix" ? options.fixFile : options.defDir) = path;
-        } else if (const int arity = options.command == "edit" ? EditOptionArity(arg) : -1; arity >= 0) {
+        } else if (const int arity = options.command == "edit"   ? EditOptionArity(arg)
+                                     : options.command == "ctrl" ? CtrlOptionArity(arg)
+                                                                 : -1;
+                   arity >= 0) {
             std::string text;
             if (arity == 1 && (!value(i, arg, v) || !toCp932(v, text))) return false;
             options.commandOptions.emplace_back(arg, text);

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/AppContext.h"
 #include "cli/CliOptions.h"
@@ -51,5 +52,8 @@ int RunSplit(const CliOptions& options);
 int RunSelect(const CliOptions& options);
 int RunAggregate(const CliOptions& options);
 int RunTotal(const CliOptions& options);
+int RunCtrl(const CliOptions& options);
+// 0 for a flag of tabrix-cli ctrl, 1 for an option with a value, -1 otherwise.
+int CtrlOptionArity(std::string_view name);
 
 }  // namespace tabrix

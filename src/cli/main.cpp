@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     if (options.command == "select") return RunSelect(options);
     if (options.command == "aggregate") return RunAggregate(options);
     if (options.command == "total") return RunTotal(options);
-    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select, edit, aggregate, total)\n", options.command.c_str());
+    if (options.command == "ctrl") return RunCtrl(options);
+    std::fprintf(stderr, "tabrix-cli: unknown command: %s (info, save, check, filter, split, select, edit, aggregate, total, ctrl)\n", options.command.c_str());
     return kExitFailure;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ public:
     OpenDlgMode m_nOpenDlg = OpenDlgMode::Option;  // OPENDLG=
     MenuMode m_nMenuMode = MenuMode::Normal;       // MENUMODE=
     std::string m_strDataFile;   // FILE=: full path of the data file, "新規" for a new document
+    // FILE= as the control file editor named it when that is another file than
+    // the one the document reads and saves; the control file writes this name.
+    std::optional<std::string> m_strNamedDataFile;
     std::string m_strCtrlFile;   // path of the control file, empty when none
     std::string m_strError;      // a refusal found while reading, or the last failed check
     bool m_bLoaded = false;      // a control file was read successfully
@@ -79,6 +83,12 @@ public:
     // column, and the number of every translated column writing into it.
     // Empty when deleting the column loses nothing the schema refers to.
     std::vector<int> ReferencedColumns(int col) const;
+    // The refusal "列：%d は、キー列の為削除出来ません。" or "列：%d は、列：%d
+    // の翻訳先の為削除出来ません。" for the first of cols the schema refers to;
+    // empty when none.
+    std::string ColumnDeletionRefusal(const std::vector<int>& cols) const;
+    // The data file name FILE= writes.
+    const std::string& NamedDataFile() const { return m_strNamedDataFile ? *m_strNamedDataFile : m_strDataFile; }
 
     // 1 when the key of the row (given back in key) is the key of another
     // line too. The cache is built on first use and reused until emptied;
@@ -90,5 +100,10 @@ public:
     std::vector<int> VirtualColumns() const;
     int InFileColumnCount() const;
 };
+
+// Where a column number the schema holds moves when a column is inserted at
+// position, or deleted from it (0: it was the deleted column).
+int NumberAfterInsert(int number, int position);
+int NumberAfterDelete(int number, int position);
 
 }  // namespace tabrix

@@ -37,6 +37,8 @@ CTabrixDoc::CTabrixDoc(AppContext& app) : m_app(app) {}
 
 void CTabrixDoc::setDataFileName(const std::string& path) {
     m_CtrlFile.m_strDataFile = path;
+    // The control file names the file the document now reads and saves.
+    m_CtrlFile.m_strNamedDataFile.reset();
     m_strTitle = FileNameOf(path);
 }
 

@@ -156,6 +156,13 @@ const KeyRule<CColCtrl> kColKeys[] = {
      "自動翻訳指定が不正です"},
 };
 
+template <typename Target, std::size_t N>
+const char* FirstKeyIn(const KeyRule<Target> (&rules)[N], string_view line) {
+    for (const KeyRule<Target>& rule : rules)
+        if (FindSjis(line, rule.key) != std::string::npos) return rule.key;
+    return nullptr;
+}
+
 // The echo of a line in a message: a runaway line is cut so that the
 // message stays readable.
 constexpr std::size_t kEchoLimit = 256;
@@ -232,11 +239,16 @@ private:
 
 }  // namespace
 
+const char* CtrlLineKey(std::string_view line, bool columnSection) {
+    return columnSection ? FirstKeyIn(kColKeys, line) : FirstKeyIn(kFileKeys, line);
+}
+
 void CCtrlFile::ResetSchema() {
     m_Cols.clear();
     m_bLoaded = false;
     m_bModified = false;
     m_strDataFile.clear();
+    m_strNamedDataFile.reset();
     m_cDelim = ',';
     m_KeyCols.clear();
     m_bDupCheck = false;

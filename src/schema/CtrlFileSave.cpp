@@ -55,8 +55,8 @@ const char* DelimWord(char delim) { return KeywordOf(kDelimWords, delim); }
 
 void WriteFileSection(CtrlTextBuilder& out, const CCtrlFile& ctrl) {
     out.section("[FILE]");
-    if (!ctrl.m_strDataFile.empty()) {
-        out.text("FILE=", ctrl.m_strDataFile);
+    if (const std::string& dataFile = ctrl.NamedDataFile(); !dataFile.empty()) {
+        out.text("FILE=", dataFile);
         out.text("DELIM=", DelimWord(ctrl.m_cDelim));
     }
     if (!ctrl.m_KeyCols.empty()) out.list("KEYCOL=", ctrl.m_KeyCols);

@@ -46,6 +46,11 @@ const char* KeywordOf(const Keyword<T> (&words)[N], T value) {
 // Cyrillic letters). False when nothing is left: the line is skipped.
 bool PrepareCtrlLine(std::string& line);
 
+// The key a prepared setting line of a [FILE] or [COL] section is read as:
+// the first of the section's keys, in their search order, that the line
+// holds anywhere; null for an unknown keyword.
+const char* CtrlLineKey(std::string_view line, bool columnSection);
+
 // The value after a key: trailing white space removed, leading kept.
 std::string_view SettingValue(std::string_view rest);
 

@@ -3,6 +3,7 @@
 // key columns, the target columns of every translation) follow as well, or
 // translated names would be written over another column's data.
 #include <algorithm>
+#include <cstdio>
 #include <unordered_map>
 
 #include "document/CtrlFile.h"
@@ -33,6 +34,26 @@ void RenumberReferences(CCtrlFile& ctrl, Renumber renumber) {
 
 }  // namespace
 
+int NumberAfterInsert(int number, int position) { return number >= position ? number + 1 : number; }
+
+int NumberAfterDelete(int number, int position) {
+    return number == position ? 0 : number > position ? number - 1 : number;
+}
+
+std::string CCtrlFile::ColumnDeletionRefusal(const std::vector<int>& cols) const {
+    for (int col : cols) {
+        for (int role : ReferencedColumns(col)) {
+            char text[160];
+            if (role == 0)
+                std::snprintf(text, sizeof text, "列：%d は、キー列の為削除出来ません。", col);
+            else
+                std::snprintf(text, sizeof text, "列：%d は、列：%d の翻訳先の為削除出来ません。", col, role);
+            return text;
+        }
+    }
+    return {};
+}
+
 std::vector<int> CCtrlFile::ReferencedColumns(int col) const {
     std::vector<int> roles;
     if (std::find(m_KeyCols.begin(), m_KeyCols.end(), col) != m_KeyCols.end()) roles.push_back(0);
@@ -52,7 +73,7 @@ int CCtrlFile::InsertColDef(int position) {
     col->m_pOwner = this;
     m_Cols.insert(m_Cols.begin() + (position - 1), std::move(col));
     Renumber(m_Cols);
-    RenumberReferences(*this, [position](int number) { return number >= position ? number + 1 : number; });
+    RenumberReferences(*this, [position](int number) { return NumberAfterInsert(number, position); });
     m_bModified = true;
     return 1;
 }
@@ -65,9 +86,7 @@ int CCtrlFile::DeleteColDef(int position) {
     if (it == m_Cols.end()) return 0;
     m_Cols.erase(it);
     Renumber(m_Cols);
-    RenumberReferences(*this, [position](int number) {
-        return number == position ? 0 : number > position ? number - 1 : number;
-    });
+    RenumberReferences(*this, [position](int number) { return NumberAfterDelete(number, position); });
     m_bModified = true;
     return 1;
 }

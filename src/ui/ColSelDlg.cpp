@@ -18,7 +18,7 @@ ColSelDialog::ColSelDialog(CColSelDlg& model, QWidget* parent)
       m_forward(new QPushButton(ToQ("》"), this)) {
     setWindowTitle(ToQ(CColSelDlg::kCaption));
     m_list->setObjectName(QStringLiteral("columns"));
-    m_list->setSelectionMode(model.schemaMode() ? QAbstractItemView::ExtendedSelection
+    m_list->setSelectionMode(model.allowsSeveral() ? QAbstractItemView::ExtendedSelection
                                                 : QAbstractItemView::SingleSelection);
     m_list->setMinimumSize(320, 280);
     m_back->setObjectName(QStringLiteral("back"));

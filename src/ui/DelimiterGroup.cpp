@@ -9,7 +9,7 @@
 
 namespace tabrix {
 
-DelimiterGroup::DelimiterGroup(const QString& title, QWidget* parent)
+DelimiterGroup::DelimiterGroup(const QString& title, QWidget* parent, bool withOther)
     : QGroupBox(title, parent), m_other(new QLineEdit(this)) {
     static const char* const kCaptions[] = {"ＣＳＶ形式", "ＴＡＢ区切", "ｽﾍﾟｰｽ区切", "その他"};
     auto* grid = new QGridLayout(this);
@@ -25,6 +25,8 @@ DelimiterGroup::DelimiterGroup(const QString& title, QWidget* parent)
     grid->addWidget(m_other, 1, 3);
     grid->setColumnStretch(4, 1);
     m_buttons[0]->setChecked(true);
+    m_buttons[3]->setVisible(withOther);
+    m_other->setVisible(withOther);
 }
 
 void DelimiterGroup::setChoice(DelimKind choice, const std::string& other) {

@@ -1,6 +1,7 @@
 // The delimiter choice shared by the file-read and new-file dialogs:
 // "ＣＳＶ形式" / "ＴＡＢ区切" / "ｽﾍﾟｰｽ区切" / "その他" with a one-character box
-// that is enabled only for "その他".
+// that is enabled only for "その他". Without "その他" it offers the three
+// delimiters a control file names.
 #pragma once
 
 #include <QGroupBox>
@@ -18,7 +19,7 @@ namespace tabrix {
 class DelimiterGroup : public QGroupBox {
     Q_OBJECT
 public:
-    DelimiterGroup(const QString& title, QWidget* parent);
+    DelimiterGroup(const QString& title, QWidget* parent, bool withOther = true);
 
     void setChoice(DelimKind choice, const std::string& other);
     DelimKind choice() const;

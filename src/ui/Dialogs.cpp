@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "ui/AggregateDlgs.h"
 #include "ui/ColSelDlg.h"
+#include "ui/CtrlFileDlgs.h"
 #include "ui/FileDlgs.h"
 #include "ui/FilterDlgs.h"
 #include "ui/SaveDlgs.h"
@@ -40,6 +41,8 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CSummaryDlg>([](CSummaryDlg& model, QWidget* parent) { return new SummaryWindow(model, parent); });
     registry.add<CDivOptDlg>([](CDivOptDlg& model, QWidget* parent) { return new SplitOptDialog(model, parent); });
     registry.add<CSaveOpt>([](CSaveOpt& model, QWidget* parent) { return new SaveOptDialog(model, parent); });
+    registry.add<CMakeCtrlDlg>([](CMakeCtrlDlg& model, QWidget* parent) { return new CtrlFileDialog(model, parent); });
+    registry.add<CCtrlColDlg>([](CCtrlColDlg& model, QWidget* parent) { return new CtrlColDialog(model, parent); });
     registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
 }
 

@@ -15,60 +15,11 @@
 #include <QVBoxLayout>
 
 #include "ui/Cp932Validator.h"
+#include "ui/DialogWidgets.h"
 #include "ui/QtText.h"
 #include "ui/QtUserInterface.h"
 
 namespace tabrix {
-
-namespace {
-
-QLineEdit* TextEdit(QWidget* parent, const char* name, int maxBytes = 0) {
-    auto* edit = new QLineEdit(parent);
-    edit->setValidator(new Cp932Validator(maxBytes, edit));
-    edit->setObjectName(QLatin1String(name));
-    edit->setMinimumWidth(240);
-    return edit;
-}
-
-QSpinBox* Spin(int minimum, int maximum, int value, QWidget* parent, const char* name) {
-    auto* spin = new QSpinBox(parent);
-    spin->setRange(minimum, maximum);
-    spin->setValue(value);
-    spin->setObjectName(QLatin1String(name));
-    return spin;
-}
-
-// Radio buttons numbered in order in a titled box; the box's layout is given back for extras.
-QGroupBox* RadioBox(const char* title, std::initializer_list<const char*> captions, QButtonGroup*& group,
-                    QWidget* parent, const char* name) {
-    auto* box = new QGroupBox(ToQ(title), parent);
-    group = new QButtonGroup(box);
-    group->setObjectName(QLatin1String(name));
-    auto* layout = new QVBoxLayout(box);
-    int id = 0;
-    for (const char* caption : captions) {
-        auto* radio = new QRadioButton(ToQ(caption), box);
-        radio->setObjectName(QLatin1String(name) + QString::number(id));
-        group->addButton(radio, id++);
-        layout->addWidget(radio);
-    }
-    return box;
-}
-
-void Check(QButtonGroup* group, int id) {
-    if (QAbstractButton* button = group->button(id)) button->setChecked(true);
-}
-
-// The typed text as code page 932; false after telling the user when a
-// character has no code.
-bool StoreText(const QLineEdit* edit, std::string& text, IUserInterface& ui) {
-    QString bad;
-    if (FromQ(edit->text(), text, &bad)) return true;
-    ui.messageBox(UnencodableMessage(bad), MsgIcon::Stop);
-    return false;
-}
-
-}  // namespace
 
 SortOptDialog::SortOptDialog(CSortOpt& model, QWidget* parent) : ModelDialog(model, parent), m_model(model) {
     setWindowTitle(ToQ(CSortOpt::kCaption));

@@ -38,8 +38,9 @@ void CColSelDlg::preselect(int col) {
     if (col >= 1 && static_cast<std::size_t>(col) <= m_Entries.size()) m_Selected.push_back(col - 1);
 }
 
-CColSelDlg CColSelDlg::OverSchema(const CCtrlFile& ctrl, const std::string& cols) {
+CColSelDlg CColSelDlg::OverSchema(const CCtrlFile& ctrl, const std::string& cols, bool several) {
     CColSelDlg dlg;
+    dlg.m_bSeveral = several;
     for (const auto& rec : ctrl.m_Cols) {
         char number[16];
         std::snprintf(number, sizeof number, "%-3d", rec->m_nCol);
@@ -78,8 +79,8 @@ std::string CColSelDlg::chosenList() const {
 }
 
 std::string CColSelDlg::validate() const {
-    // Several columns may be chosen from the schema; from the data exactly one.
-    if (schemaMode() ? m_Selected.empty() : m_Selected.size() != 1) return kSelectOne;
+    // Several columns may be chosen where the caller allows it; else exactly one.
+    if (m_bSeveral ? m_Selected.empty() : m_Selected.size() != 1) return kSelectOne;
     return {};
 }
 

@@ -31,10 +31,12 @@ public:
 
     // A chooser over the data, on record 1, with column current preselected.
     static CColSelDlg OverData(const CLineStore& lines, int width, int current);
-    // A chooser over the schema's columns, with the columns of the comma list preselected.
-    static CColSelDlg OverSchema(const CCtrlFile& ctrl, const std::string& cols);
+    // A chooser over the schema's columns, with the columns of the comma list
+    // preselected; several may be chosen unless one column is asked for.
+    static CColSelDlg OverSchema(const CCtrlFile& ctrl, const std::string& cols, bool several = true);
 
     bool schemaMode() const { return m_pLines == nullptr; }
+    bool allowsSeveral() const { return m_bSeveral; }
     // Data mode: makes column col (1-based) the one selected entry.
     void preselect(int col);
     // The entries of the list, in column order.
@@ -50,7 +52,7 @@ public:
 
     // The selected entries by 0-based index, ascending.
     std::vector<int> m_Selected;
-    // Data mode: the chosen column number, filled by validate's success.
+    // The one chosen column number, filled by validate's success.
     int chosenColumn() const { return m_Selected.size() == 1 ? m_Selected.front() + 1 : 0; }
     // Control-file mode: the chosen columns as a comma list.
     std::string chosenList() const;
@@ -62,6 +64,7 @@ private:
 
     const CLineStore* m_pLines = nullptr;
     int m_nWidth = 0;
+    bool m_bSeveral = false;
     std::size_t m_nRecord = 1;
     std::vector<std::string> m_Entries;
 };

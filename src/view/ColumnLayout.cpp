@@ -18,18 +18,7 @@ constexpr const char* kReorderNeedsAllRecords = "制御ファイルの列数と�
 }  // namespace
 
 std::string CTabrixView::columnDeletionRefusal(const std::vector<int>& cols) const {
-    const CCtrlFile& cf = m_doc.m_CtrlFile;
-    for (int col : cols) {
-        for (int role : cf.ReferencedColumns(col)) {
-            char text[160];
-            if (role == 0)
-                std::snprintf(text, sizeof text, "列：%d は、キー列の為削除出来ません。", col);
-            else
-                std::snprintf(text, sizeof text, "列：%d は、列：%d の翻訳先の為削除出来ません。", col, role);
-            return text;
-        }
-    }
-    return {};
+    return m_doc.m_CtrlFile.ColumnDeletionRefusal(cols);
 }
 
 int CTabrixView::PlaceResultColumn(int mode, const std::string& title) {

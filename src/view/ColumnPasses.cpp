@@ -137,26 +137,51 @@ std::size_t ReplaceInColumns(CTabrixDoc& doc, const std::vector<int>& cols, cons
     });
 }
 
-void InsertColumns(CTabrixDoc& doc, int after, int count, const std::string& title, const std::string& value,
-                   ProgressScope& progress) {
-    const int width = doc.columnCount();
-    const bool titleLine = doc.m_bTitleLine;
+// Where field index of a row starts, and the row's field count; the start
+// is npos when the row has fewer fields.
+std::size_t FieldStart(std::string_view row, int index, int& fields) {
+    std::size_t start = index == 0 ? 0 : std::string_view::npos;
+    fields = row.empty() ? 0 : 1;
+    for (std::size_t p = 0; !row.empty();) {
+        const void* tab = std::memchr(row.data() + p, kTab, row.size() - p);
+        if (!tab) break;
+        p = static_cast<std::size_t>(static_cast<const char*>(tab) - row.data()) + 1;
+        if (fields++ == index) start = p;
+    }
+    return start;
+}
+
+void InsertFields(CLineStore& lines, int width, bool titleLine, int after, int count, const std::string& title,
+                  const std::string& value, ProgressScope& progress) {
     std::vector<std::string_view> fields;
     std::size_t line = 0;
-    RebuildLines(doc.lines(), true, progress, [&](std::string_view row, std::string& out) {
-        SplitViews(row, width, fields);
+    RebuildLines(lines, true, progress, [&](std::string_view row, std::string& out) {
         const std::string_view added = titleLine && line++ == 0 ? std::string_view(title) : std::string_view(value);
+        // A row of the full width takes the new fields where they go, unsplit.
+        int rowFields = 0;
+        const std::size_t start = FieldStart(row, after, rowFields);
+        if (rowFields > 0 && rowFields >= width && rowFields >= after) {
+            out.clear();
+            if (after == rowFields) {
+                out.append(row);
+                for (int i = 0; i < count; ++i) (out += kTab).append(added);
+            } else {
+                out.append(row.substr(0, start));
+                for (int i = 0; i < count; ++i) out.append(added) += kTab;
+                out.append(row.substr(start));
+            }
+            return;
+        }
+        SplitViews(row, width, fields);
         fields.insert(fields.begin() + after, static_cast<std::size_t>(count), added);
         Join(fields, out);
     });
-    for (int i = 1; i <= count; ++i) doc.m_CtrlFile.InsertColDef(after + i);
 }
 
-void DeleteColumns(CTabrixDoc& doc, const std::vector<int>& cols, ProgressScope& progress) {
-    const int width = doc.columnCount();
+void DeleteFields(CLineStore& lines, int width, const std::vector<int>& cols, ProgressScope& progress) {
     std::vector<std::string_view> fields;
     std::vector<std::string_view> kept;
-    RebuildLines(doc.lines(), false, progress, [&](std::string_view row, std::string& out) {
+    RebuildLines(lines, false, progress, [&](std::string_view row, std::string& out) {
         SplitViews(row, width, fields);
         kept.clear();
         std::size_t next = 0;
@@ -169,6 +194,16 @@ void DeleteColumns(CTabrixDoc& doc, const std::vector<int>& cols, ProgressScope&
         }
         Join(kept, out);
     });
+}
+
+void InsertColumns(CTabrixDoc& doc, int after, int count, const std::string& title, const std::string& value,
+                   ProgressScope& progress) {
+    InsertFields(doc.lines(), doc.columnCount(), doc.m_bTitleLine, after, count, title, value, progress);
+    for (int i = 1; i <= count; ++i) doc.m_CtrlFile.InsertColDef(after + i);
+}
+
+void DeleteColumns(CTabrixDoc& doc, const std::vector<int>& cols, ProgressScope& progress) {
+    DeleteFields(doc.lines(), doc.columnCount(), cols, progress);
     for (auto it = cols.rbegin(); it != cols.rend(); ++it) doc.m_CtrlFile.DeleteColDef(*it);
 }
 

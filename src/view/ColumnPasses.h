@@ -14,6 +14,7 @@
 
 namespace tabrix {
 
+class CLineStore;
 class CTabrixDoc;
 
 // The row filter as a pass sees it; an empty function lets every line pass.
@@ -39,6 +40,14 @@ struct ReplaceRule {
 };
 std::size_t ReplaceInColumns(CTabrixDoc& doc, const std::vector<int>& cols, const ReplaceRule& rule, std::size_t first,
                              const LinePasses& passes, ProgressScope& progress);
+
+// The field operations under the layout passes: every line of a store that
+// is width columns wide is rebuilt; nothing else changes. Inserts count
+// fields after column after, each title in the title line (when titleLine)
+// and value elsewhere; deletes the columns cols (ascending, each once).
+void InsertFields(CLineStore& lines, int width, bool titleLine, int after, int count, const std::string& title,
+                  const std::string& value, ProgressScope& progress);
+void DeleteFields(CLineStore& lines, int width, const std::vector<int>& cols, ProgressScope& progress);
 
 // Layout passes: every line is rebuilt and the column records follow.
 // Inserts count columns after column after (0: before the first); each new

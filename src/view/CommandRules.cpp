@@ -86,7 +86,7 @@ constexpr CommandRule kRules[] = {
     {C::CodeTranslate, kView, kGateConvUse, T::None, kLater},
     {C::DataCheck, kView, kGateCtrl, T::None, kDone},
     {C::Aggregate, kView, kGateLines, T::None, kDone},
-    {C::CtrlFileEdit, kView, 0, T::None, kLater},
+    {C::CtrlFileEdit, kView, 0, T::None, kDone},
     {C::Options, kApp, 0, T::None, kDone},
     {C::WindowCascade, kApp, 0, T::None, kDone},
     {C::WindowTile, kApp, 0, T::None, kDone},

@@ -22,6 +22,7 @@
 #include "document/DocView.h"
 #include "document/TabrixDoc.h"
 #include "schema/ColImeMode.h"
+#include "schema/CtrlEditSession.h"
 #include "text/Clock.h"
 #include "view/AggregateDlgs.h"
 #include "view/ColSelDlg.h"
@@ -167,6 +168,12 @@ public:
     void OnConditionalSave();
     // After the options were confirmed; the number of lines written, or -1.
     long long RunConditionalSave(CSaveOpt& opt);
+
+    // "制御ファイル設定": the control file editor; after OK the virtual
+    // columns it added or removed are replayed on the line store (width is
+    // the column count before the first) and the document is shown anew.
+    void OnCtrlFileEdit();
+    void ReplayColumnEdits(const std::vector<ColumnEdit>& edits, int width);
 
     // "集計": the parameters, kept for the life of the window, then the
     // aggregation by key in the result window, or the column total.

@@ -80,6 +80,7 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::Filter: OnFilter(); break;
         case CommandId::FileSplitSave: OnSplitSave(); break;
         case CommandId::FileConditionalSave: OnConditionalSave(); break;
+        case CommandId::CtrlFileEdit: OnCtrlFileEdit(); break;
         case CommandId::Aggregate: OnAggregate(); break;
         default: break;
     }
