@@ -52,7 +52,7 @@ int RunCheck(const CliOptions& options) {
     if (options.fixFile) {
         const char delimiter = options.outDelimiter.value_or(doc.m_CtrlFile.m_cDelim);
         const bool quote = options.outQuote.value_or(doc.m_CtrlFile.m_bQuote);
-        if (!doc.StoreLines(*options.fixFile, delimiter, quote)) {
+        if (!doc.StoreLines(*options.fixFile, delimiter, quote, OutputEncoding(options, doc.m_nEncoding))) {
             PrintError(doc.m_CtrlFile.m_strError);
             return kExitFailure;
         }

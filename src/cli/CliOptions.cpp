@@ -33,12 +33,35 @@ std::string DelimiterName(char delimiter) {
     }
 }
 
+const char* EncodingName(FileEncoding encoding) {
+    switch (encoding) {
+        case FileEncoding::Sjis: return "sjis";
+        case FileEncoding::Utf8: return "utf8";
+        case FileEncoding::Utf8Bom: return "utf8-bom";
+        case FileEncoding::EucJp: return "eucjp";
+    }
+    return "sjis";
+}
+
+FileEncoding OutputEncoding(const CliOptions& options, FileEncoding read) {
+    return options.outEncoding.value_or(IsUtf8(read) ? read : FileEncoding::Sjis);
+}
+
 namespace {
 
 // A decimal number of a command-line option; the dialog's checks judge its range.
 bool ParseCount(const std::string& text, int& value) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc() && end == text.data() + text.size();
+}
+
+// The names --encoding (input) or --out-encoding (output) takes.
+std::optional<FileEncoding> ParseEncodingName(const std::string& name, bool output) {
+    for (const FileEncoding e : {FileEncoding::Sjis, FileEncoding::Utf8, FileEncoding::Utf8Bom, FileEncoding::EucJp}) {
+        const bool allowed = output ? e != FileEncoding::EucJp : e != FileEncoding::Utf8Bom;
+        if (allowed && name == EncodingName(e)) return e;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -77,6 +100,15 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
                 return false;
             }
             (arg == "--delim" ? options.open.delimiter : options.outDelimiter) = d;
+        } else if (arg == "--encoding" || arg == "--out-encoding") {
+            if (!value(i, arg, v)) return false;
+            const bool output = arg == "--out-encoding";
+            const auto e = ParseEncodingName(v, output);
+            if (!e) {
+                error = "bad encoding: " + v + (output ? " (sjis, utf8 or utf8-bom)" : " (sjis, utf8 or eucjp)");
+                return false;
+            }
+            (output ? options.outEncoding : options.encoding) = e;
         } else if (arg == "--quote") {
             options.open.quote = true;
         } else if (arg == "--title") {

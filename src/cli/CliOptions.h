@@ -8,6 +8,7 @@
 
 #include "app/Settings.h"
 #include "cli/CliUi.h"
+#include "document/FileEncoding.h"
 
 namespace tabrix {
 
@@ -17,6 +18,8 @@ struct CliOptions {
     OpenChoices open;
     std::optional<char> outDelimiter;
     std::optional<bool> outQuote;
+    std::optional<FileEncoding> encoding;     // --encoding sjis|utf8|eucjp
+    std::optional<FileEncoding> outEncoding;  // --out-encoding sjis|utf8|utf8-bom
     bool outExcel = false;  // select: --out-delim excel
     std::optional<std::string> errorsFile;  // check: --errors FILE or "-"
     std::optional<std::string> fixFile;     // check: --fix OUT
@@ -36,6 +39,12 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
 std::optional<char> ParseDelimiterName(const std::string& name);
 // The delimiter as info prints it: csv, tab, space or 0xHH.
 std::string DelimiterName(char delimiter);
+
+// The encoding a written file of the run gets: --out-encoding, else the one
+// the document was read from.
+FileEncoding OutputEncoding(const CliOptions& options, FileEncoding read);
+// The encoding as info prints it: sjis, utf8 or utf8-bom.
+const char* EncodingName(FileEncoding encoding);
 
 // The settings of a run: defaults with every --set applied; false on an unknown name.
 bool ApplySettings(const CliOptions& options, Settings& settings, std::string& error);

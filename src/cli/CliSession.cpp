@@ -56,6 +56,7 @@ bool CliSession::open(const std::string& path) {
     m_settings.DefDir = m_options.defDir ? *m_options.defDir : ctrl ? FolderOf(path) : std::string(".");
     m_doc = std::make_unique<CTabrixDoc>(m_app);
     m_ui.setCtrlFile(&m_doc->m_CtrlFile);
+    m_doc->m_nEncoding = m_options.encoding.value_or(FileEncoding::Sjis);
     return m_doc->OnOpenDocument(path);
 }
 

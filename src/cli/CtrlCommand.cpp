@@ -2,7 +2,10 @@
 // over it as a user would: --keycol types the key columns, --dupcheck ticks
 // the duplicate check, each --virtual-after N opens "項目設定", shows column
 // N, presses "仮想項目追加" and OK; then OK, answering Yes to the save
-// question with OUT as the control file. A refusal writes nothing.
+// question with OUT as the control file. --attr-lines presses "項目属性自動設定"
+// first, with the lines of names, types, digits and decimal digits (-1 or
+// left out: not used). A refusal writes nothing.
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -13,6 +16,7 @@
 #include "schema/CtrlColDlg.h"
 #include "schema/MakeCtrlDlg.h"
 #include "text/Cp932.h"
+#include "text/Record.h"
 #include "view/TabrixView.h"
 
 namespace tabrix {
@@ -21,7 +25,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tabrix-cli ctrl IN OUT [--delim csv|tab|space|C] [--quote] [--title] [--defdir DIR] [--set NAME=VALUE]... "
-    "[--keycol LIST] [--dupcheck] [--virtual-after N]...";
+    "[--keycol LIST] [--dupcheck] [--attr-lines NAME[,TYPE[,DIGITS[,DECIMALS]]]] [--virtual-after N]...";
 
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
@@ -47,7 +51,7 @@ bool ReadVirtualAfter(const CliOptions& options, std::vector<int>& after) {
 }  // namespace
 
 int CtrlOptionArity(std::string_view name) {
-    if (name == "--keycol" || name == "--virtual-after") return 1;
+    if (name == "--keycol" || name == "--virtual-after" || name == "--attr-lines") return 1;
     if (name == "--dupcheck") return 0;
     return -1;
 }
@@ -87,8 +91,25 @@ int RunCtrl(const CliOptions& options) {
             if (col != columns->m_nCol && !columns->goTo(col, ui)) return false;
             return columns->addVirtual(ui) && columns->onOk(ui);
         }
+        if (auto* attributes = dynamic_cast<CColAttrReadDlg*>(&dialog)) {
+            std::vector<int> lines;
+            ParseIntList(args.text("--attr-lines").value_or(std::string()), lines);
+            if (lines.size() > attributes->m_nLines.size()) {
+                PrintError("--attr-lines: at most 4 line numbers");
+                answered = false;
+                return false;
+            }
+            std::copy(lines.begin(), lines.end(), attributes->m_nLines.begin());
+            if (const std::string refusal = attributes->validate(); !refusal.empty()) {
+                PrintError(refusal);
+                answered = false;
+                return false;
+            }
+            return true;
+        }
         auto* settings = dynamic_cast<CMakeCtrlDlg*>(&dialog);
         if (!settings) return false;
+        if (args.has("--attr-lines") && (!settings->readAttributes(ui) || !answered)) return false;
         if (const auto keys = args.text("--keycol")) settings->m_strKeyCols = *keys;
         if (args.has("--dupcheck") && !settings->setDupCheck(true, ui)) return false;
         for (std::size_t i = 0; i < virtualAfter.size(); ++i) {

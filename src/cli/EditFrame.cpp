@@ -71,7 +71,7 @@ bool SaveOutput(CliSession& session, const CliOptions& options, const std::strin
     CCtrlFile& cf = doc.m_CtrlFile;
     const char delimiter = options.outDelimiter.value_or(cf.m_cDelim);
     const bool quote = options.outQuote.value_or(cf.m_bQuote);
-    if (!doc.StoreLines(out, delimiter, quote)) {
+    if (!doc.StoreLines(out, delimiter, quote, OutputEncoding(options, doc.m_nEncoding))) {
         PrintError(cf.m_strError);
         return false;
     }

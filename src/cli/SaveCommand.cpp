@@ -24,7 +24,7 @@ int SaveWorkbook(CTabrixDoc& doc, const std::string& out, IUserInterface& ui) {
 
 int RunSave(const CliOptions& options) {
     if (options.files.size() != 2) {
-        PrintError("usage: tabrix-cli save IN OUT [options] [--out-delim csv|tab|space|C] [--out-quote|--out-no-quote]");
+        PrintError("usage: tabrix-cli save IN OUT [options] [--out-delim csv|tab|space|C] [--out-quote|--out-no-quote] [--out-encoding sjis|utf8|utf8-bom]");
         return kExitFailure;
     }
     const std::string& out = options.files[1];
@@ -42,7 +42,7 @@ int RunSave(const CliOptions& options) {
     if (IsWorkbookName(out)) return SaveWorkbook(doc, out, session.app().ui);
     const char delimiter = options.outDelimiter.value_or(doc.m_CtrlFile.m_cDelim);
     const bool quote = options.outQuote.value_or(doc.m_CtrlFile.m_bQuote);
-    if (!doc.StoreLines(out, delimiter, quote)) {
+    if (!doc.StoreLines(out, delimiter, quote, OutputEncoding(options, doc.m_nEncoding))) {
         PrintError(doc.m_CtrlFile.m_strError);
         return kExitFailure;
     }

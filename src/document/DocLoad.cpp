@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "document/FileEncoding.h"
 #include "document/FileErrors.h"
 #include "document/LineReader.h"
 #include "document/TabrixDoc.h"
@@ -33,6 +34,8 @@ bool CTabrixDoc::LoadLines() {
         cf.m_strError = ReadFailedMessage(cf.m_strDataFile, reader.error());
         return false;
     }
+    const std::unique_ptr<IByteDecoder> decoder = DecoderFor(m_nEncoding);
+    reader.setDecoder(decoder.get());
     ProgressScope progress(m_app.ui.progress(), "データ読込", reader.fileSize());
 
     const std::vector<int> virtualCols = cf.VirtualColumns();
@@ -104,9 +107,11 @@ bool CTabrixDoc::LoadLines() {
     });
     cf.m_Lines.shrink_to_fit();
     if (!ok) {
-        cf.m_strError = ReadFailedMessage(cf.m_strDataFile, reader.error());
+        cf.m_strError = reader.decodeFailed() ? InvalidUtf8Message(cf.m_strDataFile, reader.failedLine())
+                                              : ReadFailedMessage(cf.m_strDataFile, reader.error());
         return false;
     }
+    m_LastDecode = ReportOf(reader, decoder.get());
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "app/EraSettings.h"
 #include "document/DocumentHooks.h"
@@ -41,7 +42,7 @@ void WritePlainRecord(std::string_view row, int width, char delimiter, CFileWrit
 
 }  // namespace
 
-bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote) {
+bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote, FileEncoding encoding) {
     CCtrlFile& cf = m_CtrlFile;
     cf.m_strError.clear();
     CFileWriter writer;
@@ -49,6 +50,7 @@ bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote)
         cf.m_strError = SaveFailedMessage(path, writer.error());
         return false;
     }
+    if (IsUtf8(encoding)) writer.convertToUtf8(encoding == FileEncoding::Utf8Bom);
     const std::size_t count = cf.m_Lines.size();
     ProgressScope progress(m_app.ui.progress(), "データ保存", static_cast<std::int64_t>(count));
 
@@ -94,17 +96,22 @@ bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote)
         if ((i & 0xFFF) == 0) progress.setPos(static_cast<std::int64_t>(i));
     }
     if (!writer.commit()) {
-        cf.m_strError = SaveFailedMessage(path, writer.error());
+        cf.m_strError = writer.badLine() > 0 ? NotCp932Message(path, writer.badLine())
+                                             : SaveFailedMessage(path, writer.error());
         return false;
     }
     return true;
 }
 
-bool CTabrixDoc::OnSaveDocument(const std::string& path) {
-    if (!StoreLines(path, m_CtrlFile.m_cDelim, m_CtrlFile.m_bQuote)) {
+bool CTabrixDoc::OnSaveDocument(const std::string& path) { return OnSaveDocument(path, m_nEncoding); }
+
+bool CTabrixDoc::OnSaveDocument(const std::string& path, FileEncoding encoding) {
+    if (!StoreLines(path, m_CtrlFile.m_cDelim, m_CtrlFile.m_bQuote, encoding)) {
         m_app.ui.messageBox(m_CtrlFile.m_strError, MsgIcon::Stop);
         return false;
     }
+    // A document read from EUC-JP is Shift-JIS from then on.
+    m_nEncoding = IsUtf8(encoding) ? encoding : FileEncoding::Sjis;
     // Only a save that reached the disk makes the document clean.
     if (m_pView) m_pView->clearModified();
     return true;
@@ -136,7 +143,13 @@ bool CTabrixDoc::DoSaveAs() {
         0, m_CtrlFile.m_strDataFile.size() - FileNameOf(m_CtrlFile.m_strDataFile).size());
     request.initialDir = folder;
     request.overwritePrompt = true;
+    const FileEncoding current = IsUtf8(m_nEncoding) ? m_nEncoding : FileEncoding::Sjis;
+    request.choices.push_back({EncodingTexts::kLabel,
+                               {std::begin(EncodingTexts::kChoices), std::end(EncodingTexts::kChoices)},
+                               static_cast<int>(current)});
     if (!m_app.ui.getSaveFileName(request)) return false;
+    const int chosen = request.choices.front().selected;
+    const FileEncoding encoding = chosen >= 0 && chosen <= 2 ? static_cast<FileEncoding>(chosen) : current;
     std::string path = request.fileName;
     if (ExtensionOf(path).empty()) {
         static constexpr const char* kExtensions[] = {".txt", ".csv", ".dat", ".txt"};
@@ -146,7 +159,7 @@ bool CTabrixDoc::DoSaveAs() {
         m_app.ui.messageBox(kNoWorkbookSave, MsgIcon::Stop);
         return false;
     }
-    if (!OnSaveDocument(path)) return false;
+    if (!OnSaveDocument(path, encoding)) return false;
     setDataFileName(path);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -78,6 +79,14 @@ void EucToSjisConverter::convert(std::string_view euc, std::string& sjis) {
 void EucToSjisConverter::finish(std::string& sjis) {
     if (m_pending >= 0) sjis += static_cast<char>(m_pending);
     m_pending = -1;
+}
+
+std::size_t EucBlockDecoder::decode(std::string_view in, bool last, char* out) {
+    m_converted.clear();
+    m_converter.convert(in, m_converted);
+    if (last) m_converter.finish(m_converted);
+    std::memcpy(out, m_converted.data(), m_converted.size());
+    return m_converted.size();
 }
 
 bool ConvertEucToSjis(const std::string& source, const std::string& target, IUserInterface& ui) {

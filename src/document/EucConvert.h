@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/ByteDecoder.h"
+
 namespace tabrix {
 
 class IUserInterface;
@@ -32,6 +34,19 @@ public:
 
 private:
     int m_pending = -1;  // a lead byte or 0x8E seen at the end of the last piece
+};
+
+// The converter as a decoder of the line reader, for reading an EUC-JP file
+// straight into a document (the command line has no copy to name).
+class EucBlockDecoder : public IByteDecoder {
+public:
+    std::size_t maxOutput(std::size_t n) const override { return 2 * n + 1; }
+    std::size_t decode(std::string_view in, bool last, char* out) override;
+    bool failed() const override { return false; }
+
+private:
+    EucToSjisConverter m_converter;
+    std::string m_converted;
 };
 
 // Converts the EUC-JP file source into the Shift-JIS file target, reading

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "text/Cp932.h"
+#include "text/Utf8Codec.h"
 
 namespace tabrix {
 
@@ -16,11 +17,22 @@ namespace {
 constexpr std::size_t kBufferSize = 4u << 20;
 }
 
+CFileWriter::CFileWriter() = default;
+
 CFileWriter::~CFileWriter() { discard(); }
+
+void CFileWriter::convertToUtf8(bool bom) {
+    m_encoder = std::make_unique<Cp932ToUtf8Encoder>();
+    m_encoded.assign(bom ? kUtf8Bom : std::string_view());
+}
+
+std::int64_t CFileWriter::badLine() const { return m_encoder ? m_encoder->badLine() : 0; }
 
 bool CFileWriter::open(const std::string& path) {
     discard();
     m_error = 0;
+    m_encoder.reset();
+    m_encoded.clear();
     m_target = ToFsPath(path).native();
     struct stat st {};
     if (::stat(m_target.c_str(), &st) == 0) {
@@ -71,19 +83,36 @@ void CFileWriter::write(std::string_view bytes) {
     advance(bytes.size());
 }
 
-bool CFileWriter::flushBuffer() {
+bool CFileWriter::flushBuffer(bool last) {
     if (m_fd < 0 || m_error) {
         m_used = 0;  // nothing more reaches the file once a write failed
         return false;
     }
-    const char* p = m_buffer.data();
-    std::size_t left = m_used;
+    const char* bytes = m_buffer.data();
+    std::size_t count = m_used;
+    if (m_encoder) {
+        // m_encoded may start with the byte-order mark.
+        if (!m_encoder->encode(std::string_view(m_buffer.data(), m_used), last, m_encoded)) {
+            m_error = EILSEQ;
+            m_used = 0;
+            return false;
+        }
+        bytes = m_encoded.data();
+        count = m_encoded.size();
+    }
+    const bool written = writeAll(bytes, count);
+    m_encoded.clear();
+    m_used = 0;
+    return written;
+}
+
+bool CFileWriter::writeAll(const char* p, std::size_t count) {
+    std::size_t left = count;
     while (left > 0) {
         const ssize_t n = ::write(m_fd, p, left);
         if (n < 0) {
             if (errno == EINTR) continue;
             m_error = errno;
-            m_used = 0;
             return false;
         }
         p += n;
@@ -91,15 +120,14 @@ bool CFileWriter::flushBuffer() {
     }
     // Start writing this block to disk now, so that the flush at commit has
     // little left to wait for.
-    ::sync_file_range(m_fd, m_written, static_cast<off_t>(m_used), SYNC_FILE_RANGE_WRITE);
-    m_written += static_cast<off_t>(m_used);
-    m_used = 0;
+    ::sync_file_range(m_fd, m_written, static_cast<off_t>(count), SYNC_FILE_RANGE_WRITE);
+    m_written += static_cast<off_t>(count);
     return true;
 }
 
 bool CFileWriter::commit(bool sync) {
     if (m_fd < 0) return false;
-    if (!m_error) flushBuffer();
+    if (!m_error) flushBuffer(true);
     if (!m_error && sync && ::fdatasync(m_fd) != 0) m_error = errno;
     if (::close(m_fd) != 0 && !m_error) m_error = errno;
     m_fd = -1;

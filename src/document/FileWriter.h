@@ -6,15 +6,19 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tabrix {
 
+class Cp932ToUtf8Encoder;
+
 class CFileWriter {
 public:
-    CFileWriter() = default;
+    CFileWriter();
     ~CFileWriter();
     CFileWriter(const CFileWriter&) = delete;
     CFileWriter& operator=(const CFileWriter&) = delete;
@@ -35,11 +39,19 @@ public:
     // (commit() still syncs and renames it).
     const std::string& tempPath() const { return m_temp; }
 
+    // The bytes given are code page 932 text and the file is to be UTF-8,
+    // with a byte-order mark when bom is set. Call right after open(). A
+    // byte that is not code page 932 text fails the write with EILSEQ, and
+    // badLine() tells its line.
+    void convertToUtf8(bool bom);
+    std::int64_t badLine() const;
+
     // Writes every file of the file system that holds path to disk.
     static bool SyncFileSystemOf(const std::string& path);
 
 private:
-    bool flushBuffer();
+    bool flushBuffer(bool last = false);
+    bool writeAll(const char* bytes, std::size_t n);
     void discard();
 
     std::string m_target;
@@ -49,6 +61,8 @@ private:
     int m_error = 0;
     std::vector<char> m_buffer;
     std::size_t m_used = 0;
+    std::unique_ptr<Cp932ToUtf8Encoder> m_encoder;
+    std::string m_encoded;
 };
 
 }  // namespace tabrix

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "text/Cp932.h"
+#include "text/SjisChar.h"
 
 namespace tabrix {
 
@@ -37,10 +38,14 @@ bool CLineReader::open(const std::string& path) {
 bool CLineReader::forEachLine(const std::function<bool(char*, std::size_t)>& visit) {
     if (m_fd < 0) return false;
     std::vector<char> buffer(m_blockSize < 2 ? 2 : m_blockSize);
-    std::size_t filled = 0;  // bytes in buffer
-    std::size_t start = 0;   // first byte of the current line
+    std::size_t filled = 0;    // bytes in buffer
+    std::size_t start = 0;     // first byte of the current line
+    std::int64_t offset = 0;   // stream offset of buffer[0]
     bool eof = false;
     while (true) {
+        // Nothing follows the bytes in the buffer: after the end of the file,
+        // or before bytes that could not be decoded.
+        const bool final = eof || m_decodeFailed;
         // Hand over every complete line in [start, filled).
         while (start < filled) {
             char* base = buffer.data();
@@ -52,37 +57,72 @@ bool CLineReader::forEachLine(const std::function<bool(char*, std::size_t)>& vis
             std::size_t next;
             if (cr) {
                 end = static_cast<std::size_t>(cr - base);
-                if (end + 1 == filled && !eof) break;  // the LF may follow in the next block
+                if (end + 1 == filled && !final) break;  // the LF may follow in the next block
                 next = (end + 1 < filled && base[end + 1] == '\n') ? end + 2 : end + 1;
             } else if (lf) {
                 end = scanEnd;
                 next = end + 1;
-            } else if (eof) {
+            } else if (eof && !m_decodeFailed) {
                 end = filled;
                 next = filled;
             } else {
-                break;  // incomplete line: read more
+                break;  // incomplete line: read more, or the line that failed
             }
+            if (m_decoder && m_replacedLine == 0) notePlaceOfReplacement(base + start, end - start, offset + static_cast<std::int64_t>(start));
+            ++m_lines;
             if (!visit(base + start, end - start)) return true;
             start = next;
+        }
+        if (m_decodeFailed) {
+            m_error = EILSEQ;
+            return false;
         }
         if (eof) return true;
         // Keep the incomplete line and make room for more.
         if (start > 0) {
             std::memmove(buffer.data(), buffer.data() + start, filled - start);
             filled -= start;
+            offset += static_cast<std::int64_t>(start);
             start = 0;
         }
         if (filled == buffer.size()) buffer.resize(buffer.size() * 2);
-        const ssize_t got = ::read(m_fd, buffer.data() + filled, buffer.size() - filled);
+        if (m_decoder && buffer.size() - filled < m_decoder->maxOutput(m_blockSize))
+            buffer.resize(filled + m_decoder->maxOutput(m_blockSize));
+        const ssize_t got = readDecoded(buffer.data() + filled, buffer.size() - filled, eof);
         if (got < 0) {
             if (errno == EINTR) continue;
             m_error = errno;
             return false;
         }
-        if (got == 0) eof = true;
         filled += static_cast<std::size_t>(got);
     }
+}
+
+ssize_t CLineReader::readDecoded(char* out, std::size_t room, bool& last) {
+    if (!m_decoder) {
+        const ssize_t got = ::read(m_fd, out, room);
+        if (got == 0) last = true;
+        return got;
+    }
+    // forEachLine keeps room for the output of a whole block.
+    m_raw.resize(m_blockSize);
+    const ssize_t got = ::read(m_fd, m_raw.data(), m_raw.size());
+    if (got < 0) return got;
+    last = got == 0;
+    const std::size_t written = m_decoder->decode(std::string_view(m_raw.data(), static_cast<std::size_t>(got)), last, out);
+    m_decodeFailed = m_decoder->failed();
+    return static_cast<ssize_t>(written);
+}
+
+void CLineReader::notePlaceOfReplacement(const char* line, std::size_t length, std::int64_t lineOffset) {
+    const std::int64_t at = m_decoder->firstReplacedAt();
+    if (at < 0 || at >= lineOffset + static_cast<std::int64_t>(length)) return;
+    const std::string_view text(line, length);
+    const auto target = static_cast<std::size_t>(at - lineOffset);
+    std::int64_t column = 1;
+    for (std::size_t p = 0; p < target; p = NextChar(text, p)) ++column;
+    m_replacedLine = m_lines + 1;
+    m_replacedColumn = column;
 }
 
 }  // namespace tabrix

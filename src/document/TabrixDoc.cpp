@@ -136,6 +136,9 @@ bool CTabrixDoc::OnOpenDocument(const std::string& path) {
         ui.messageBox(cf.m_strError, MsgIcon::Stop);
         return false;
     }
+    m_nEncoding = EncodingAfterRead(m_nEncoding, m_LastDecode);
+    if (const std::string notice = ReplacedNotice(m_LastDecode); !notice.empty())
+        ui.messageBox(notice, MsgIcon::Information);
 
     // An empty file has no lines to disagree: it opens as an empty document.
     if (!cf.m_Lines.empty() && m_nMinCols != cf.m_nMaxCols) {

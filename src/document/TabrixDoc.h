@@ -11,6 +11,7 @@
 #include "app/AppContext.h"
 #include "document/CtrlFile.h"
 #include "document/DocView.h"
+#include "document/FileEncoding.h"
 
 namespace tabrix {
 
@@ -38,6 +39,10 @@ public:
     bool m_bZenspDisp = false;  // full-width spaces are held as m_strZenspChar
     std::string m_strZenspChar;
     IDocView* m_pView = nullptr;
+    // The encoding of the data file: set before an open to read it so, and
+    // kept (with its byte-order mark) for saving it back.
+    FileEncoding m_nEncoding = FileEncoding::Sjis;
+    DecodeReport m_LastDecode;  // what converting the file found on the last load
 
     AppContext& app() const { return m_app; }
     CLineStore& lines() { return m_CtrlFile.m_Lines; }
@@ -61,8 +66,10 @@ public:
     bool DoSave();                           // "上書き保存"
     bool DoSaveAs();                         // "名前を付けて保存..."
     bool OnSaveDocument(const std::string& path);
+    bool OnSaveDocument(const std::string& path, FileEncoding encoding);
     // Writes the store to path as a delimited file (m_strError on failure).
-    bool StoreLines(const std::string& path, char delimiter, bool quote);
+    bool StoreLines(const std::string& path, char delimiter, bool quote,
+                    FileEncoding encoding = FileEncoding::Sjis);
 
     // Inserting a file ("ファイルを挿入"): asks for a file and inserts its
     // lines after the line afterLine. True when lines were inserted; the view

@@ -163,6 +163,14 @@ bool CMakeCtrlDlg::editColumns(IUserInterface& ui) {
     return true;
 }
 
+bool CMakeCtrlDlg::readAttributes(IUserInterface& ui) {
+    if (!columnsEnabled()) return false;
+    m_attrRead.m_nLineCount = static_cast<int>(m_doc.lines().size());
+    if (!ui.runModal(m_attrRead)) return false;
+    ApplyColumnAttributes(m_attrRead, m_doc);
+    return true;
+}
+
 std::string CMakeCtrlDlg::firstColumnComplaint() {
     for (const auto& col : m_doc.m_CtrlFile.m_Cols) {
         if (std::string refusal = ColumnValueRefusal(*col); !refusal.empty())

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/AppContext.h"
+#include "schema/ColAttrReadDlg.h"
 #include "schema/CtrlEditSession.h"
 
 namespace tabrix {
@@ -77,6 +78,10 @@ public:
     bool browseKeyCols(IUserInterface& ui);
     // "項目設定": the page check, then the column dialog.
     bool editColumns(IUserInterface& ui);
+    // "項目属性自動設定": "項目属性読込", then the column records set from the
+    // lines it names; its values last while the editor is open.
+    bool readAttributes(IUserInterface& ui);
+    CColAttrReadDlg& attributeLines() { return m_attrRead; }
 
     // The page check: the settings are stored into the schema; false after
     // the refusal was shown.
@@ -99,6 +104,7 @@ private:
     CTabrixDoc& m_doc;
     AppContext& m_app;
     std::unique_ptr<CCtrlEditSession> m_session;
+    CColAttrReadDlg m_attrRead;
 };
 
 }  // namespace tabrix

@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "document/Delimiter.h"
 #include "ui/DelimiterGroup.h"
 #include "ui/DialogWidgets.h"
@@ -64,7 +66,8 @@ CtrlFileDialog::CtrlFileDialog(CMakeCtrlDlg& model, QWidget* parent)
       m_keys(TextEdit(this, "keyCols")),
       m_dupCheck(Tick("重複チェックを行う", this, "dupCheck")),
       m_menu(Choice(CMakeCtrlDlg::kMenuModes, this, "menu")),
-      m_columns(Button("項目設定", this, "columns")) {
+      m_columns(Button("項目設定", this, "columns")),
+      m_attributes(Button("項目属性自動設定", this, "attributes")) {
     setWindowTitle(ToQ(CMakeCtrlDlg::kCaption));
     m_delim->setObjectName(QStringLiteral("delimiter"));
     auto* fileBrowse = Button("参照", this, "fileBrowse");
@@ -97,6 +100,7 @@ CtrlFileDialog::CtrlFileDialog(CMakeCtrlDlg& model, QWidget* parent)
     choices->addWidget(ime);
     choices->addWidget(openDlg);
     auto* buttons = OkCancelButtons(this);
+    buttons->addButton(m_attributes, QDialogButtonBox::ActionRole);
     buttons->addButton(m_columns, QDialogButtonBox::ActionRole);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -111,6 +115,8 @@ CtrlFileDialog::CtrlFileDialog(CMakeCtrlDlg& model, QWidget* parent)
     connect(mdbBrowse, &QPushButton::clicked, this, [this] { act([this] { m_model.browseMdb(userInterface()); }); });
     connect(keysBrowse, &QPushButton::clicked, this, [this] { act([this] { m_model.browseKeyCols(userInterface()); }); });
     connect(m_columns, &QPushButton::clicked, this, [this] { act([this] { m_model.editColumns(userInterface()); }); });
+    connect(m_attributes, &QPushButton::clicked, this,
+            [this] { act([this] { m_model.readAttributes(userInterface()); }); });
     loadFromModel();
 }
 
@@ -135,6 +141,7 @@ void CtrlFileDialog::loadFromModel() {
     for (std::size_t i = 0; i < m_flags.size(); ++i) m_flags[i]->setChecked(flags[i]);
     m_delim->setEnabled(m_model.delimiterEnabled());
     m_columns->setEnabled(m_model.columnsEnabled());
+    m_attributes->setEnabled(m_model.columnsEnabled());
 }
 
 bool CtrlFileDialog::storeToModel() {
@@ -155,6 +162,46 @@ bool CtrlFileDialog::storeToModel() {
 
 void CtrlFileDialog::accept() {
     if (storeToModel() && m_model.onOk(userInterface())) QDialog::accept();
+}
+
+ColAttrReadDialog::ColAttrReadDialog(CColAttrReadDlg& model, QWidget* parent)
+    : ModelDialog(model, parent), m_model(model) {
+    setWindowTitle(ToQ(CColAttrReadDlg::kCaption));
+    auto* lines = new QGroupBox(ToQ(CColAttrReadDlg::kPrompt), this);
+    auto* lineForm = new QFormLayout(lines);
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const int count = std::max(1, model.m_nLineCount);
+        m_lines[i] = Spin(CColAttrReadDlg::kUnused, count, model.m_nLines[i], lines, "");
+        m_lines[i]->setObjectName(QStringLiteral("line%1").arg(i));
+        m_lines[i]->setMaximumWidth(90);
+        lineForm->addRow(ToQ(CColAttrReadDlg::kLineCaptions[i]), m_lines[i]);
+    }
+    auto* words = new QGroupBox(ToQ(CColAttrReadDlg::kLineCaptions[CColAttrReadDlg::TypeLine]), this);
+    auto* grid = new QGridLayout(words);
+    for (std::size_t t = 0; t < m_keywords.size(); ++t) {
+        grid->addWidget(new QLabel(ToQ(CColAttrReadDlg::kTypeCaptions[t]), words), static_cast<int>(t), 0);
+        for (std::size_t k = 0; k < m_keywords[t].size(); ++k) {
+            QLineEdit* edit = TextEdit(words, "");
+            edit->setObjectName(QStringLiteral("keyword%1%2").arg(t).arg(k));
+            edit->setText(ToQ(model.m_Keywords[t][k]));
+            edit->setMinimumWidth(90);
+            edit->setMaximumWidth(110);
+            grid->addWidget(edit, static_cast<int>(t), static_cast<int>(k) + 1);
+            m_keywords[t][k] = edit;
+        }
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lines);
+    layout->addWidget(words);
+    layout->addWidget(OkCancelButtons(this));
+}
+
+bool ColAttrReadDialog::storeToModel() {
+    for (std::size_t i = 0; i < m_lines.size(); ++i) m_model.m_nLines[i] = m_lines[i]->value();
+    for (std::size_t t = 0; t < m_keywords.size(); ++t)
+        for (std::size_t k = 0; k < m_keywords[t].size(); ++k)
+            if (!StoreText(m_keywords[t][k], m_model.m_Keywords[t][k], userInterface())) return false;
+    return true;
 }
 
 CtrlColDialog::CtrlColDialog(CCtrlColDlg& model, QWidget* parent)

@@ -51,6 +51,22 @@ private:
     QButtonGroup* m_openDlg = nullptr;
     std::array<QCheckBox*, 6> m_flags{};  // column, row, conversion, help, title line, quotes
     QPushButton* m_columns;
+    QPushButton* m_attributes;
+};
+
+// "項目属性読込": the lines of the column attributes and the type keywords.
+class ColAttrReadDialog : public ModelDialog {
+    Q_OBJECT
+public:
+    ColAttrReadDialog(CColAttrReadDlg& model, QWidget* parent);
+
+protected:
+    bool storeToModel() override;
+
+private:
+    CColAttrReadDlg& m_model;
+    std::array<QSpinBox*, 4> m_lines{};
+    std::array<std::array<QLineEdit*, 4>, 4> m_keywords{};
 };
 
 class CtrlColDialog : public ModelDialog {

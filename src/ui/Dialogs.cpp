@@ -43,6 +43,7 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CSaveOpt>([](CSaveOpt& model, QWidget* parent) { return new SaveOptDialog(model, parent); });
     registry.add<CMakeCtrlDlg>([](CMakeCtrlDlg& model, QWidget* parent) { return new CtrlFileDialog(model, parent); });
     registry.add<CCtrlColDlg>([](CCtrlColDlg& model, QWidget* parent) { return new CtrlColDialog(model, parent); });
+    registry.add<CColAttrReadDlg>([](CColAttrReadDlg& model, QWidget* parent) { return new ColAttrReadDialog(model, parent); });
     registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
 }
 

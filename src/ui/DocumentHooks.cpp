@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 #include "app/AppContext.h"
 #include "app/TabrixApp.h"
@@ -37,6 +38,9 @@ public:
         QElapsedTimer clock;
         clock.start();
         auto doc = std::make_unique<CTabrixDoc>(m_context);
+        // The open command chose the encoding; any other way in asks when
+        // the file looks like UTF-8.
+        doc->m_nEncoding = m_chosenEncoding ? *m_chosenEncoding : EncodingToOpen(m_context.ui, path, OpenFormat::Sjis);
         if (!doc->OnOpenDocument(path)) return false;
         ReportTiming("open to document loaded", clock);
         show(std::move(doc), clock);
@@ -49,7 +53,10 @@ public:
         OpenFormat format = OpenFormat::Sjis;
         if (!ChooseFileToOpen(&m_frame, m_context.ui, m_context.settings.DefDir, chosen, format)) return;
         std::string path;
-        if (FileToOpen(m_context.ui, chosen, format, path)) m_frame.openFile(path);
+        if (!FileToOpen(m_context.ui, chosen, format, path)) return;
+        m_chosenEncoding = EncodingToOpen(m_context.ui, path, format);
+        m_frame.openFile(path);
+        m_chosenEncoding.reset();
     }
 
     // "新規作成(&N)".
@@ -72,6 +79,7 @@ private:
 
     CMainFrame& m_frame;
     AppContext m_context;
+    std::optional<FileEncoding> m_chosenEncoding;  // while the open command opens its file
 };
 
 }  // namespace

@@ -34,6 +34,19 @@ TEST(CliCtrlEditor, ANewSchemaWithKeysAndAVirtualColumnReadsBack) {
     EXPECT_EQ(r.out, "lines=3 columns=3 min=3 max=3 delimiter=csv\n");
 }
 
+TEST(CliCtrlEditor, AttributeLinesSetTheColumns) {
+    test::TempDir dir;
+    const std::string data = dir.write("d.csv", "CODE,QTY\r\nchar,NUMBER\r\n4,5\r\nK1,5\r\n").string();
+    const std::string out = (dir / "d.ctrl").string();
+    const auto r = RunCli({"ctrl", data, out, "--attr-lines", "1,2,3"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string text = ReadBytes(out);
+    EXPECT_NE(text.find("[COL]\r\nTITLE=CODE\r\nFILECOL=TRUE\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("LENGTH=4\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[COL]\r\nTITLE=QTY\r\n"), std::string::npos);
+    EXPECT_NE(text.find("ALLLEN=5\r\nPOINT=0\r\n"), std::string::npos);
+}
+
 TEST(CliCtrlEditor, RefusalsWriteNothing) {
     test::TempDir dir;
     const std::string data = dir.write("d.csv", "K1,5\r\n").string();
@@ -47,6 +60,7 @@ TEST(CliCtrlEditor, RefusalsWriteNothing) {
         {{"ctrl", ctrl, out, "--dupcheck"}, U8(u8"tabrix-cli: 重複チェックを行う場合は、キー列番号を入力して下さい。\n")},
         {{"ctrl", ctrl, out, "--keycol", "3"}, U8(u8"tabrix-cli: キー列番号は１以上項目数以下で入力して下さい。\n")},
         {{"ctrl", ctrl, out, "--virtual-after", "3"}, "tabrix-cli: --virtual-after: the schema has 2 columns\n"},
+        {{"ctrl", ctrl, out, "--attr-lines", "2"}, U8(u8"tabrix-cli: 項目名の行番号は、-1または1～1で入力して下さい。\n")},
         {{"ctrl", ctrl, ctrl}, "tabrix-cli: OUT must not be IN nor the data file: " + ctrl + "\n"},
         {{"ctrl", ctrl, data}, "tabrix-cli: OUT must not be IN nor the data file: " + data + "\n"},
     };

@@ -24,7 +24,9 @@ inline const std::string kEditorData = "K1,C1,5\r\nK2,C9,6\r\n";
 struct EditorFixture : ViewFixture {
     explicit EditorFixture(bool open = true) {
         dir.write("t.csv", "C1,Alpha\r\nC2,Beta\r\n");
-        if (open) EXPECT_TRUE(openCtrl(kEditorCtrl, "d.csv", kEditorData)) << ui.lastMessage();
+        if (open) {
+            EXPECT_TRUE(openCtrl(kEditorCtrl, "d.csv", kEditorData)) << ui.lastMessage();
+        }
     }
     CCtrlFile& ctrl() { return doc.m_CtrlFile; }
     // The schema as a control file writes it, without the date stamp.

@@ -71,6 +71,14 @@ private slots:
         Named<QPushButton>(dialog, "columns")->click();
         QCOMPARE(Named<QLineEdit>(dialog, "keyCols")->text(), QStringLiteral("1,3"));
 
+        // "項目属性自動設定" titles the columns from the line chosen.
+        e.ui.dialogs.push_back([](CDialogModel& d) {
+            dynamic_cast<CColAttrReadDlg&>(d).m_nLines[0] = 1;
+            return true;
+        });
+        Named<QPushButton>(dialog, "attributes")->click();
+        QCOMPARE(e.doc.m_CtrlFile.m_Cols[0]->m_strTitle, std::string("K1"));
+
         Named<QCheckBox>(dialog, "convUse")->click();
         e.ui.answers = {MsgResult::No};
         dialog.accept();
@@ -130,6 +138,26 @@ private slots:
         QCOMPARE(e.doc.m_CtrlFile.m_Cols.size(), std::size_t(2));
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void attributeLinesAreStoredAndChecked() {
+        Editor e;
+        CColAttrReadDlg model;
+        model.m_nLineCount = 1;
+        ColAttrReadDialog dialog(model, nullptr);
+        dialog.setUserInterface(&e.ui);
+        QCOMPARE(dialog.windowTitle(), ToQ("項目属性読込"));
+        QCOMPARE(Named<QLineEdit>(dialog, "keyword01")->text(), QStringLiteral("VARCHAR2"));
+        dialog.accept();
+        QCOMPARE(e.ui.lastMessage(), std::string("項目属性の行番号を指定して下さい。"));
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        Named<QSpinBox>(dialog, "line0")->setValue(1);
+        Named<QLineEdit>(dialog, "keyword33")->setText(QStringLiteral("HHMM"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(model.m_nLines[0], 1);
+        QCOMPARE(model.m_nLines[1], -1);
+        QCOMPARE(model.m_Keywords[3][3], std::string("HHMM"));
     }
 };
 

@@ -74,9 +74,10 @@ private slots:
                 QCOMPARE(dialog->windowTitle(), ToQ("ファイル選択"));
                 QCOMPARE(dialog->nameFilters().size(), 4);
                 auto* format = dialog->findChild<QComboBox*>(QStringLiteral("fileFormat"));
-                QCOMPARE(format->count(), 2);
+                QCOMPARE(format->count(), 3);
                 QCOMPARE(format->itemText(0), QStringLiteral("S-JIS"));
                 QCOMPARE(format->itemText(1), ToQ("EUC（読込専用）"));
+                QCOMPARE(format->itemText(2), QStringLiteral("UTF-8"));
                 QCOMPARE(format->currentIndex(), 0);
                 ChooseInFileDialog(dialog, path);
             })
@@ -215,6 +216,43 @@ private slots:
         QCOMPARE(ItemText(*view, 1, 2), ToQ("ｱ"));
         QCOMPARE(ReadFile(copy), QByteArray("\x82\xA0,\xB1\r\n"));
         QCOMPARE(ReadFile(euc), QByteArray("\xA4\xA2,\x8E\xB1\n"));
+    }
+
+    void utf8FileOpensConvertedAndSaveAsOffersTheEncoding() {
+        const QString utf8 = file(QStringLiteral("u.csv"), "\xEF\xBB\xBF\xE3\x81\x82,\xF0\x9F\x98\x80\r\n");
+        ModalScript script;
+        script
+            .on<COpenFileDlg>([&](COpenFileDlg* dialog) {
+                dialog->findChild<QComboBox*>(QStringLiteral("fileFormat"))->setCurrentIndex(2);
+                ChooseInFileDialog(dialog, utf8);
+            })
+            .on<CFileOpenDlg>([&](CFileOpenDlg* dialog) { dialog->accept(); })
+            .on<QMessageBox>([](QMessageBox* box) {
+                QCOMPARE(box->text(), ToQ("S-JISに無い文字が1文字有った為、「?」（似た文字が有る場合はその文字）に置き換えました。\n"
+                                          "最初の文字は1行目の3文字目です。"));
+                QCOMPARE(box->icon(), QMessageBox::Information);
+                box->accept();
+            });
+        QVERIFY2(script.run([&] { trigger(CommandId::FileOpen); }), qPrintable(script.failures()));
+        DocumentWidget* view = activeView();
+        QVERIFY(view);
+        QCOMPARE(ItemText(*view, 1, 1), ToQ("あ"));
+        QCOMPARE(ItemText(*view, 1, 2), QStringLiteral("?"));
+
+        const QString out = m_folder.filePath(QStringLiteral("out.csv"));
+        ModalScript save;
+        save.on<QFileDialog>([&](QFileDialog* dialog) {
+            auto* encoding = dialog->findChild<QComboBox*>(QStringLiteral("fileDialogChoice0"));
+            QVERIFY(encoding);
+            QCOMPARE(encoding->count(), 3);
+            QCOMPARE(encoding->itemText(2), ToQ("UTF-8（BOM付き）"));
+            QCOMPARE(encoding->currentIndex(), 2);  // as the file came
+            encoding->setCurrentIndex(1);
+            ChooseInFileDialog(dialog, out);
+        });
+        QVERIFY2(save.run([&] { trigger(CommandId::FileSaveAs); }), qPrintable(save.failures()));
+        QCOMPARE(ReadFile(out), QByteArray("\xE3\x81\x82,?\r\n"));
+        QCOMPARE(ReadFile(utf8), QByteArray("\xEF\xBB\xBF\xE3\x81\x82,\xF0\x9F\x98\x80\r\n"));
     }
 
     void insertFileAsksAboutUnevenLines() {
