@@ -62,6 +62,26 @@ public:
     virtual void destroy() = 0;
 };
 
+// The modeless window shown while a workbook is read: a caption, a line of
+// text, the number of the row being read, and a button that asks to stop.
+class IReadingWindow {
+public:
+    virtual ~IReadingWindow() = default;
+    virtual void show(std::string_view caption, std::string_view text, std::string_view button) = 0;
+    // Shows the row and lets the window take pending input; true when its
+    // button was pressed since the last call.
+    virtual bool update(std::int64_t row) = 0;
+    virtual void hide() = 0;
+};
+
+// A reading window nobody can press, for callers without a screen.
+class NullReadingWindow : public IReadingWindow {
+public:
+    void show(std::string_view, std::string_view, std::string_view) override {}
+    bool update(std::int64_t) override { return false; }
+    void hide() override {}
+};
+
 class IUserInterface {
 public:
     virtual ~IUserInterface() = default;
@@ -75,6 +95,10 @@ public:
     virtual bool getSaveFileName(FileDialogRequest& request) = 0;
     // Shows the dialog for the model; true when it was closed with OK.
     virtual bool runModal(CDialogModel& dialog) = 0;
+    virtual IReadingWindow& readingWindow() {
+        static NullReadingWindow none;
+        return none;
+    }
 };
 
 // What OK does in every dialog: a silent refusal keeps it open, the first

@@ -21,6 +21,8 @@ public:
     static constexpr const char* kSaveAsTitle = "名前を付けて保存";
     static constexpr const char* kSaveFilter =
         "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv|DATAﾌｧｲﾙ(*.dat)|*.dat|全てのﾌｧｲﾙ(*.*)|*.*||";
+    // Save As writes delimited text, never a workbook.
+    static constexpr const char* kNoWorkbookSave = "EXCEL形式では保存出来ません。拡張子を変更して下さい。";
     static constexpr const char* kInsertTitle = "ファイル選択";
     static constexpr const char* kInsertFilter =
         "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|全てのﾌｧｲﾙ(*.*)|*.*||";

@@ -15,6 +15,7 @@
 #include "ui/RowColDlgs.h"
 #include "ui/TranslateDlgs.h"
 #include "ui/ViewDlgs.h"
+#include "ui/WorkbookDlgs.h"
 
 namespace tabrix {
 
@@ -24,6 +25,7 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
         return new CFileOpenDlg(model, settings.DefDir, parent);
     });
     registry.add<CNewFile>([](CNewFile& model, QWidget* parent) { return new CNewFileDlg(model, parent); });
+    registry.add<CExcelOptDlg>([](CExcelOptDlg& model, QWidget* parent) { return new ExcelOptionsDialog(model, parent); });
     registry.add<CJumpDlg>([](CJumpDlg& model, QWidget* parent) { return new JumpRowDialog(model, parent); });
     registry.add<CFontDlg>([](CFontDlg& model, QWidget* parent) { return new GridFontDialog(model, parent); });
     registry.add<CColSelDlg>([](CColSelDlg& model, QWidget* parent) { return new ColSelDialog(model, parent); });

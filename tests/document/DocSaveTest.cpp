@@ -7,6 +7,7 @@
 
 #include "document/FileOpenDlg.h"
 #include "support/DocFixture.h"
+#include "support/FileSizeLimit.h"
 #include "support/SharedData.h"
 
 namespace tabrix {
@@ -95,25 +96,7 @@ TEST(DocSave, KenAllComesBackByteForByte) {
     EXPECT_TRUE(ReadBytes(f.dir / "copy.csv") == bytes);
 }
 
-// Makes writes beyond a few bytes fail as on a full disk, for one scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    sighandler_t m_oldHandler;
-};
+using test::FileSizeLimit;
 
 TEST(DocSave, FailedWriteKeepsTheOldFileAndTheStore) {
     DocFixture f;
