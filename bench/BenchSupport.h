@@ -9,7 +9,9 @@
 #include <string>
 
 #include "OrdersData.h"
+#include "app/AppContext.h"
 #include "app/UserInterface.h"
+#include "document/TabrixDoc.h"
 
 namespace tabrix::bench {
 
@@ -29,5 +31,17 @@ inline std::string OrdersPath() {
     std::fprintf(stderr, "data: bench/data/orders.csv not found, using %s\n", path.c_str());
     return path;
 }
+
+// The order file opened as the editor opens it, without the file-read dialog.
+struct LoadedOrders {
+    Settings settings;
+    SilentUi ui;
+    AppContext app{settings, ui, "", ""};
+    CTabrixDoc doc{app};
+    LoadedOrders() {
+        settings.OpenDlg = 0;
+        doc.OnOpenDocument(OrdersPath());
+    }
+};
 
 }  // namespace tabrix::bench

@@ -13,16 +13,7 @@ namespace {
 
 using namespace tabrix;
 
-struct LoadedDocument {
-    Settings settings;
-    bench::SilentUi ui;
-    AppContext app{settings, ui, "", ""};
-    CTabrixDoc doc{app};
-    LoadedDocument() {
-        settings.OpenDlg = 0;
-        doc.OnOpenDocument(bench::OrdersPath());
-    }
-};
+using LoadedDocument = bench::LoadedOrders;
 
 void BM_LoadDocument(benchmark::State& state) {
     const std::string path = bench::OrdersPath();

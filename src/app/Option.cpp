@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "text/SpaceMark.h"
+
 namespace tabrix {
 
 namespace {
@@ -145,8 +147,10 @@ std::string COption::validate() const {
     if (DefDir.empty()) return "ディレクトリ名を入力して下さい。";
     if (HanspDisp && HanspChar.size() != 1)
         return "半角スペース文字を表示する場合は、１文字で入力して下さい。";
+    if (HanspDisp && !IsUsableHalfMark(HanspChar)) return kUnusableHalfMark;
     if (ZenspDisp && ZenspChar.size() != 2)
         return "全角スペース文字を表示する場合は、２文字で入力して下さい。";
+    if (ZenspDisp && !IsUsableFullMark(ZenspChar)) return kUnusableFullMark;
     for (std::size_t i = 0; i < 4; ++i)
         if (GengoShort[i].empty() || GengoLong[i].empty()) return "元号は、入力必須です。";
     for (const std::string& name : GengoLong)

@@ -43,6 +43,12 @@ public:
     static constexpr int kRecentMax = 20;
     static constexpr int kNewMin = 1;
     static constexpr int kNewMax = 65535;
+    // A mark the data could hold as a structure byte would not turn back into
+    // a space on saving.
+    static constexpr const char* kUnusableHalfMark =
+        "半角スペース表示文字に、TAB・制御文字・ダブルコーテーションは使用出来ません。";
+    static constexpr const char* kUnusableFullMark =
+        "全角スペース文字を表示する場合は、全角１文字で入力して下さい。";
 
     // Filled from the settings it edits; OK and "初期値" write back to them.
     explicit COption(Settings& settings) : m_settings(settings) { fillFrom(settings); }

@@ -3,8 +3,74 @@
 #include <charconv>
 
 #include "app/SettingsStore.h"
+#include "text/SpaceMark.h"
 
 namespace tabrix {
+
+namespace {
+
+// The values each number setting may take: what its control in the options
+// dialog allows, and for the window placement a reach beyond any screen.
+// Every value read or set passes through here, so that no page size, count
+// or flag beyond them ever reaches the code that sizes grids and lists.
+struct NumberRange {
+    std::string_view name;
+    std::int32_t low;
+    std::int32_t high;
+};
+
+constexpr std::int32_t kScreenReach = 100000;
+
+constexpr NumberRange kNumberRanges[] = {
+    {"Show", 0, 11},
+    {"PosLeft", -kScreenReach, kScreenReach},
+    {"PosTop", -kScreenReach, kScreenReach},
+    {"PosRigh", -kScreenReach, kScreenReach},
+    {"PosBottom", -kScreenReach, kScreenReach},
+    {"PsizeMode", 0, 5},
+    {"Psize", 100, 10000},
+    {"TsizeMode", 0, 4},
+    {"Tsize", 100, 5000},
+    {"RecNum", 0, 99},
+    {"OpenDlg", 0, 1},
+    {"HanspDisp", 0, 1},
+    {"ZenspDisp", 0, 1},
+    {"SavePos", 0, 1},
+    {"PrnmMde", 0, 1},
+    {"WindBar", 0, 1},
+    {"WindBarPos", 0, 1},
+    {"ColorDisp", 0, 1},
+    {"ColNumErr", 0, 1},
+    {"CtlNumErr", 0, 1},
+    {"NewLine", 1, 65535},
+    {"NewCol", 1, 65535},
+};
+
+}  // namespace
+
+bool NumberSettingRange(std::string_view name, std::int32_t& low, std::int32_t& high) {
+    for (const NumberRange& range : kNumberRanges) {
+        if (range.name == name) {
+            low = range.low;
+            high = range.high;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::int32_t ClampNumberSetting(std::string_view name, std::int64_t value) {
+    std::int32_t low = INT32_MIN;
+    std::int32_t high = INT32_MAX;
+    NumberSettingRange(name, low, high);
+    return static_cast<std::int32_t>(value < low ? low : value > high ? high : value);
+}
+
+bool TextSettingAccepts(std::string_view name, std::string_view value) {
+    if (name == "HanspChar") return IsUsableHalfMark(value);
+    if (name == "ZenspChar") return IsUsableFullMark(value);
+    return true;
+}
 
 std::int32_t PageSizeOfMode(std::int32_t mode) {
     static constexpr std::int32_t kSizes[] = {100, 500, 1000, 3000, 5000, 10000};
@@ -72,9 +138,10 @@ void LoadSettings(Settings& settings, ISettingsStore& store) {
     ForEachSetting(settings, [&](std::string_view name, std::int32_t* number, std::uint32_t* colour,
                                  std::string* text) {
         std::int32_t value = 0;
-        if (number && store.readNumber("", name, value)) *number = value;
+        if (number && store.readNumber("", name, value)) *number = ClampNumberSetting(name, value);
         if (colour && store.readNumber("", name, value)) *colour = static_cast<std::uint32_t>(value);
-        if (text) store.readString("", name, *text);
+        std::string read;
+        if (text && store.readString("", name, read) && TextSettingAccepts(name, read)) *text = std::move(read);
     });
     const Settings defaults;
     for (int i = 0; i < 4; ++i) {
@@ -119,14 +186,15 @@ bool SetSettingByName(Settings& settings, std::string_view name, std::string_vie
         if (found || n != name) return;
         found = true;
         if (text) {
+            if (!TextSettingAccepts(name, value)) return;
             *text = std::string(value);
             ok = true;
             return;
         }
         std::int64_t parsed = 0;
         if (!ParseNumber(value, parsed)) return;
-        if (number && parsed >= INT32_MIN && parsed <= INT32_MAX) {
-            *number = static_cast<std::int32_t>(parsed);
+        if (number) {
+            *number = ClampNumberSetting(name, parsed);
             ok = true;
         } else if (colour && parsed >= INT32_MIN && parsed <= UINT32_MAX) {
             *colour = static_cast<std::uint32_t>(parsed);

@@ -64,12 +64,21 @@ std::int32_t TranPageSizeOfMode(std::int32_t mode);
 
 void ResetSettings(Settings& settings);
 // Missing values keep their defaults; an era without a start date gets all three defaults back.
+// Numbers are clamped into their ranges and a space mark that cannot be used keeps its default.
 void LoadSettings(Settings& settings, ISettingsStore& store);
 void SaveSettings(const Settings& settings, ISettingsStore& store);
 
-// Sets one setting by its value name from text (numbers in decimal or 0x hex).
-// Returns false for an unknown name or a number that does not parse.
+// Sets one setting by its value name from text (numbers in decimal or 0x hex),
+// a number clamped into its range. Returns false for an unknown name, a number
+// that does not parse or a space mark that cannot be used.
 bool SetSettingByName(Settings& settings, std::string_view name, std::string_view value);
+
+// The values a number setting may take (what the options dialog allows);
+// false for a name without a range (colours take any value).
+bool NumberSettingRange(std::string_view name, std::int32_t& low, std::int32_t& high);
+std::int32_t ClampNumberSetting(std::string_view name, std::int64_t value);
+// Whether a text setting may hold value: the space marks must be usable ones.
+bool TextSettingAccepts(std::string_view name, std::string_view value);
 
 // Visits every setting with its value name; exactly one of the two pointers is set.
 using SettingVisitor = std::function<void(std::string_view name, std::int32_t* number,

@@ -27,6 +27,9 @@ public:
     // A question asked with a beep once the checks pass ("... 宜しいですか？");
     // No keeps the dialog open. Empty when the dialog asks nothing.
     virtual std::string confirmation() const { return {}; }
+    // True when OK does nothing at all: the dialog stays open without a
+    // message (a dialog whose OK needs a choice that has not been made).
+    virtual bool refusesSilently() const { return false; }
 };
 
 // A drop-down list a file dialog shows below the file name, such as a file
@@ -59,6 +62,26 @@ public:
     virtual void destroy() = 0;
 };
 
+// The modeless window shown while a workbook is read: a caption, a line of
+// text, the number of the row being read, and a button that asks to stop.
+class IReadingWindow {
+public:
+    virtual ~IReadingWindow() = default;
+    virtual void show(std::string_view caption, std::string_view text, std::string_view button) = 0;
+    // Shows the row and lets the window take pending input; true when its
+    // button was pressed since the last call.
+    virtual bool update(std::int64_t row) = 0;
+    virtual void hide() = 0;
+};
+
+// A reading window nobody can press, for callers without a screen.
+class NullReadingWindow : public IReadingWindow {
+public:
+    void show(std::string_view, std::string_view, std::string_view) override {}
+    bool update(std::int64_t) override { return false; }
+    void hide() override {}
+};
+
 class IUserInterface {
 public:
     virtual ~IUserInterface() = default;
@@ -72,11 +95,17 @@ public:
     virtual bool getSaveFileName(FileDialogRequest& request) = 0;
     // Shows the dialog for the model; true when it was closed with OK.
     virtual bool runModal(CDialogModel& dialog) = 0;
+    virtual IReadingWindow& readingWindow() {
+        static NullReadingWindow none;
+        return none;
+    }
 };
 
-// What OK does in every dialog: the first failing check is shown with the
-// stop icon, then the confirmation is asked; true when the dialog may close.
+// What OK does in every dialog: a silent refusal keeps it open, the first
+// failing check is shown with the stop icon, then the confirmation is asked;
+// true when the dialog may close.
 inline bool AcceptDialog(IUserInterface& ui, const CDialogModel& dialog) {
+    if (dialog.refusesSilently()) return false;
     const std::string failure = dialog.validate();
     if (!failure.empty()) {
         ui.messageBox(failure, MsgIcon::Stop);
@@ -100,6 +129,7 @@ public:
     ProgressScope(const ProgressScope&) = delete;
     ProgressScope& operator=(const ProgressScope&) = delete;
     void setPos(std::int64_t pos) { m_progress.setPos(pos); }
+    void setText(std::string_view text) { m_progress.setText(text); }
 
 private:
     IProgress& m_progress;

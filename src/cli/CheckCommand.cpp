@@ -43,7 +43,8 @@ int RunCheck(const CliOptions& options) {
 
     MemoryGrid grid;
     CTabrixView view(doc, session.app(), grid);
-    view.OnInitialUpdate();
+    // Nothing is shown: a page of one row serves the check.
+    view.OnInitialUpdate(1);
     view.RunDataCheck();
     const std::vector<CErrMsgInfo>& findings = view.errorList().records();
     if (options.errorsFile && !WriteFindings(*options.errorsFile, ErrorFileText(findings, doc))) return kExitFailure;

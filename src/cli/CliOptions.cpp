@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "cli/CliSession.h"
@@ -47,6 +48,12 @@ FileEncoding OutputEncoding(const CliOptions& options, FileEncoding read) {
 }
 
 namespace {
+
+// A decimal number of a command-line option; the dialog's checks judge its range.
+bool ParseCount(const std::string& text, int& value) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
 
 // The names --encoding (input) or --out-encoding (output) takes.
 std::optional<FileEncoding> ParseEncodingName(const std::string& name, bool output) {
@@ -110,6 +117,17 @@ bool ParseCliOptions(int argc, char** argv, CliOptions& options, std::string& er
             options.outQuote = true;
         } else if (arg == "--out-no-quote") {
             options.outQuote = false;
+        } else if (arg == "--sheet" || arg == "--first" || arg == "--last") {
+            if (!value(i, arg, v)) return false;
+            int number = 0;
+            if (!ParseCount(v, number)) {
+                error = arg + " needs a number: " + v;
+                return false;
+            }
+            if (arg == "--sheet") options.open.sheet = number;
+            else (arg == "--first" ? options.open.firstRow : options.open.lastRow) = number;
+        } else if (arg == "--sheets") {
+            options.listSheets = true;
         } else if (arg == "--set") {
             if (!value(i, arg, v)) return false;
             const std::size_t eq = v.find('=');

@@ -24,6 +24,7 @@ struct CliOptions {
     std::optional<std::string> errorsFile;  // check: --errors FILE or "-"
     std::optional<std::string> fixFile;     // check: --fix OUT
     std::optional<std::string> defDir;      // --defdir DIR
+    bool listSheets = false;                // info --sheets
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE
     // edit: the frame's and the command's own options in order (name, code
     // page 932 value; empty for a flag).

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "app/ShippedFiles.h"
 #include "text/Cp932.h"
 #include "view/MemoryGrid.h"
 #include "view/TabrixView.h"
@@ -31,7 +32,7 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 CliSession::CliSession(const CliOptions& options)
-    : m_options(options), m_ui(options.open), m_app{m_settings, m_ui, ProgramDir(), "."} {}
+    : m_options(options), m_ui(options.open), m_app{m_settings, m_ui, ShippedFilesDir(ProgramDir()), "."} {}
 
 CliSession::~CliSession() = default;
 
@@ -39,7 +40,8 @@ CTabrixView& CliSession::view() {
     if (!m_view) {
         m_grid = std::make_unique<MemoryGrid>();
         m_view = std::make_unique<CTabrixView>(*m_doc, m_app, *m_grid);
-        m_view->OnInitialUpdate();
+        // Nothing is shown: a page of one row serves the run.
+        m_view->OnInitialUpdate(1);
     }
     return *m_view;
 }
@@ -55,6 +57,8 @@ bool CliSession::open(const std::string& path) {
     const bool ctrl = ExtensionOf(path) == ".ctrl";
     m_settings.DefDir = m_options.defDir ? *m_options.defDir : ctrl ? FolderOf(path) : std::string(".");
     m_doc = std::make_unique<CTabrixDoc>(m_app);
+    // A batch run leaves no work database behind.
+    m_doc->m_bCreatesWorkDatabase = false;
     m_ui.setCtrlFile(&m_doc->m_CtrlFile);
     m_doc->m_nEncoding = m_options.encoding.value_or(FileEncoding::Sjis);
     return m_doc->OnOpenDocument(path);

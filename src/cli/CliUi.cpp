@@ -4,6 +4,7 @@
 
 #include "document/CtrlFile.h"
 #include "document/FileOpenDlg.h"
+#include "document/workbook/ExcelOptDlg.h"
 #include "text/Cp932.h"
 
 namespace tabrix {
@@ -18,8 +19,27 @@ MsgResult CliUi::messageBox(std::string_view text, MsgIcon icon, MsgButtons butt
     return buttons == MsgButtons::Ok ? MsgResult::Ok : MsgResult::Yes;
 }
 
+bool CliUi::answerWorkbookOptions(CExcelOptDlg& options) {
+    m_sheetList = options.m_sheets;
+    if (m_choices.sheet < 1 || m_choices.sheet > static_cast<int>(options.m_sheets.size())) {
+        PrintError("--sheet " + std::to_string(m_choices.sheet) + ": the workbook has " +
+                   std::to_string(options.m_sheets.size()) + " sheet(s)");
+        return false;
+    }
+    options.m_nSheet = m_choices.sheet - 1;
+    if (m_choices.firstRow) options.m_nFirst = *m_choices.firstRow;
+    if (m_choices.lastRow) options.m_nLast = *m_choices.lastRow;
+    const std::string failure = options.validate();
+    if (!failure.empty()) {
+        PrintError(failure);
+        return false;
+    }
+    return true;
+}
+
 bool CliUi::runModal(CDialogModel& dialog) {
     auto* open = dynamic_cast<CFileOpen*>(&dialog);
+    if (auto* workbook = dynamic_cast<CExcelOptDlg*>(&dialog)) return answerWorkbookOptions(*workbook);
     if (!open) return m_answer && m_answer(dialog);
     const bool fromCtrl = m_ctrl && !m_ctrl->m_strCtrlFile.empty();
     if (m_choices.delimiter) {

@@ -5,17 +5,23 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/UserInterface.h"
 
 namespace tabrix {
 
 class CCtrlFile;
+class CExcelOptDlg;
 
 struct OpenChoices {
     std::optional<char> delimiter;  // --delim; otherwise detection or the control file's DELIM=
     bool quote = false;             // --quote
     bool title = false;             // --title
+    // The workbook read options: --sheet N (1-based), --first N, --last N.
+    int sheet = 1;
+    std::optional<int> firstRow;
+    std::optional<int> lastRow;
 };
 
 class CliUi : public SilentUserInterface {
@@ -33,8 +39,12 @@ public:
 
     MsgResult messageBox(std::string_view text, MsgIcon icon, MsgButtons buttons) override;
     bool runModal(CDialogModel& dialog) override;
+    // The "N : NAME" entries of the workbook read options, once they were asked.
+    const std::vector<std::string>& sheetList() const { return m_sheetList; }
 
 private:
+    bool answerWorkbookOptions(CExcelOptDlg& options);
+    std::vector<std::string> m_sheetList;
     OpenChoices m_choices;
     const CCtrlFile* m_ctrl = nullptr;
     DialogAnswer m_answer;

@@ -23,6 +23,8 @@
 
 namespace tabrix {
 
+class CTabrixView;
+
 // The options given to one edit command, in command-line order (flags carry
 // an empty value), with readers that explain what was wrong.
 class EditArgs {
@@ -50,6 +52,12 @@ struct EditDialogOptions {
     std::function<std::string(CDialogModel& dialog, const EditArgs& args)> fill;
     // The same check before the file is opened, on a model of the dialog's type.
     std::function<std::string(const EditArgs& args)> check;
+    // For commands whose options choose the editor command (edit convert
+    // --op): the command to run, or CommandId::None with error set. Empty:
+    // the entry's own id.
+    std::function<CommandId(const EditArgs& args, std::string& error)> choose;
+    // Sets the view up before the command runs (a fixed today); an error text stops the run.
+    std::function<std::string(CTabrixView& view, const EditArgs& args)> prepare;
 };
 
 template <typename Model, typename Fill>
@@ -73,11 +81,16 @@ struct EditCommand {
     std::vector<EditOption> options;  // besides the frame's --lines, --cols, --ctrl-out
     EditDialogOptions dialog;         // empty when the command opens no dialog
     std::string_view usage;           // the options as the usage line shows them
+    // What the command prints on stdout once its output is written; none when empty.
+    std::function<std::string(const CTabrixView& view)> report;
 };
 
 // The command families; each lives in a file of its own.
 std::vector<EditCommand> RowEditCommands();
 std::vector<EditCommand> ColumnEditCommands();
+std::vector<EditCommand> CalcEditCommands();
+std::vector<EditCommand> ConvertEditCommands();
+std::vector<EditCommand> TranslateEditCommands();
 
 // Every edit command, in the order of their families.
 const std::vector<EditCommand>& EditCommands();

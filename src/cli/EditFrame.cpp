@@ -3,6 +3,7 @@
 // editor's command through the view with its dialog answered from the
 // options, and writes OUT as "名前を付けて保存" would. A refusal writes nothing.
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "cli/CliSession.h"
@@ -110,6 +111,15 @@ int RunEdit(const CliOptions& options) {
     const EditArgs args(options.commandOptions);
     Selection selection;
     if (!ReadSelection(args, selection)) return kExitFailure;
+    CommandId id = command->id;
+    if (command->dialog.choose) {
+        std::string error;
+        id = command->dialog.choose(args, error);
+        if (id == CommandId::None) {
+            PrintError(error);
+            return kExitFailure;
+        }
+    }
     if (command->dialog.check) {
         if (const std::string error = command->dialog.check(args); !error.empty()) {
             PrintError(error);
@@ -150,8 +160,14 @@ int RunEdit(const CliOptions& options) {
     if (page.number != 1) view.selectPage(page.number);
     SelectCells(grid, selection.lines, selection.linesGiven, selection.cols, page.size);
 
+    if (command->dialog.prepare) {
+        if (const std::string error = command->dialog.prepare(view, args); !error.empty()) {
+            PrintError(error);
+            return kExitFailure;
+        }
+    }
     CommandState state;
-    view.commandState(command->id, state);
+    view.commandState(id, state);
     if (!state.enabled) {
         PrintError("command not available: " + name);
         return kExitFailure;
@@ -166,15 +182,25 @@ int RunEdit(const CliOptions& options) {
             answered = false;
             return false;
         }
+        if (dialog.refusesSilently()) {
+            PrintError("the dialog's OK does nothing with these options");
+            answered = false;
+            return false;
+        }
         return AcceptDialog(ui, dialog);
     });
     const int refusalsBefore = ui.refusals();
-    view.runCommand(command->id);
+    view.runCommand(id);
     if (!answered || ui.refusals() != refusalsBefore) return kExitFailure;
     // Test hooks of the undo journal: the command taken back, and done again.
     if (args.has("--undo")) view.runCommand(CommandId::EditUndo);
     if (args.has("--redo")) view.runCommand(CommandId::EditRedo);
-    return SaveOutput(session, options, options.files[2]) ? kExitOk : kExitFailure;
+    if (!SaveOutput(session, options, options.files[2])) return kExitFailure;
+    if (command->report) {
+        const std::string report = command->report(view);
+        if (!report.empty()) std::printf("%s\n", report.c_str());
+    }
+    return kExitOk;
 }
 
 }  // namespace tabrix

@@ -16,6 +16,9 @@ using Family = std::vector<EditCommand> (*)();
 constexpr Family kFamilies[] = {
     RowEditCommands,
     ColumnEditCommands,
+    CalcEditCommands,
+    ConvertEditCommands,
+    TranslateEditCommands,
 };
 
 }  // namespace

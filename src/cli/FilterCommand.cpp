@@ -46,7 +46,8 @@ int RunFilter(const CliOptions& options) {
     CTabrixDoc& doc = session.doc();
     MemoryGrid grid;
     CTabrixView view(doc, session.app(), grid);
-    view.OnInitialUpdate();
+    // The rows are printed from the store: a page of one row serves the run.
+    view.OnInitialUpdate(1);
 
     CSampleDlg& dlg = view.filterConditions();
     const int maxCols = doc.columnCount();

@@ -86,7 +86,8 @@ int RunSelect(const CliOptions& options) {
     if (doc.lines().empty()) return kExitOk;
     MemoryGrid grid;
     CTabrixView view(doc, session.app(), grid);
-    view.OnInitialUpdate();
+    // Nothing is shown: a page of one row serves the run.
+    view.OnInitialUpdate(1);
 
     if (!ApplyFilterArgs(view, select.conds)) return kExitFailure;
     // The columns are chosen as in the grid: the selection, in column order.

@@ -58,7 +58,8 @@ int RunSplit(const CliOptions& options) {
     if (doc.lines().empty()) return kExitOk;
     MemoryGrid grid;
     CTabrixView view(doc, session.app(), grid);
-    view.OnInitialUpdate();
+    // Nothing is shown: a page of one row serves the run.
+    view.OnInitialUpdate(1);
 
     std::vector<int> keys = split.keys;
     std::sort(keys.begin(), keys.end());

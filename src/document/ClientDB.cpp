@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
+#include <fstream>
+
 #include "text/Cp932.h"
 
 namespace tabrix {
@@ -18,6 +21,26 @@ int CClientDB::Create(const std::string& name) {
     if (rc == SQLITE_OK) return kOk;
     Close();
     return rc == SQLITE_NOMEM ? kOutOfMemory : kEngineError;
+}
+
+bool CClientDB::IsEmptyDatabaseFile(const std::string& name) {
+    const auto path = ToFsPath(name);
+    static constexpr char kHeader[] = "SQLite format 3";  // with its NUL: the first 16 bytes
+    char header[sizeof kHeader] = {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in.read(header, sizeof header) || std::memcmp(header, kHeader, sizeof kHeader) != 0) return false;
+    in.close();
+    sqlite3* db = nullptr;
+    bool empty = false;
+    if (sqlite3_open_v2(path.native().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* query = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &query, nullptr) == SQLITE_OK &&
+            sqlite3_step(query) == SQLITE_ROW)
+            empty = sqlite3_column_int(query, 0) == 0;
+        sqlite3_finalize(query);
+    }
+    sqlite3_close(db);
+    return empty;
 }
 
 void CClientDB::Close() {

@@ -21,6 +21,9 @@ public:
 
     // Creates a new empty database file under name (code page 932 path).
     int Create(const std::string& name);
+    // Whether the file under name is a database holding nothing, as Create
+    // leaves it: the only kind of file a work database may replace.
+    static bool IsEmptyDatabaseFile(const std::string& name);
     void Close();
     void Forget() { m_strName.clear(); }
     bool IsOpen() const { return m_pDb != nullptr; }

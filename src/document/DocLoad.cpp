@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "document/FileEncoding.h"
@@ -7,6 +8,7 @@
 #include "document/TabrixDoc.h"
 #include "text/Record.h"
 #include "text/Replace.h"
+#include "text/SpaceMark.h"
 
 namespace tabrix {
 
@@ -20,19 +22,62 @@ void ReplaceByte(char* line, std::size_t length, char from, char to) {
         if (line[i] == from) line[i] = to;
 }
 
+std::string MarkNotice(const char* text, const std::string& mark) {
+    char notice[256];
+    std::snprintf(notice, sizeof notice, text, mark.c_str());
+    return notice;
+}
+
 }  // namespace
 
 bool CTabrixDoc::LoadLines() {
+    m_LoadNotices.clear();
+    // A mark that the delimiter or the file itself already uses could not be
+    // told from a space on saving: the document is read without it.
+    if (m_bHanspDisp && m_strHanspChar.size() == 1 && m_strHanspChar[0] == m_CtrlFile.m_cDelim) {
+        m_bHanspDisp = false;
+        m_LoadNotices.push_back(MarkNotice(kHalfMarkIsDelimiter, m_strHanspChar));
+    }
+    while (true) {
+        switch (readLines()) {
+        case ReadResult::Done:
+            if (m_nDroppedBytes > 0) {
+                char notice[256];
+                std::snprintf(notice, sizeof notice, kDroppedInQuotes, static_cast<unsigned long long>(m_nDroppedBytes));
+                m_LoadNotices.push_back(notice);
+            }
+            return true;
+        case ReadResult::Failed:
+            return false;
+        case ReadResult::HalfMarkInData:
+            m_bHanspDisp = false;
+            m_LoadNotices.push_back(MarkNotice(kHalfMarkInData, m_strHanspChar));
+            break;
+        case ReadResult::HalfMarkSplitsFields:
+            m_bHanspDisp = false;
+            m_LoadNotices.push_back(kHalfMarkSplitsFields);
+            break;
+        case ReadResult::FullMarkInData:
+            m_bZenspDisp = false;
+            m_LoadNotices.push_back(MarkNotice(kFullMarkInData, m_strZenspChar));
+            break;
+        }
+    }
+}
+
+CTabrixDoc::ReadResult CTabrixDoc::readLines() {
     CCtrlFile& cf = m_CtrlFile;
     cf.m_nMaxCols = 0;
-    m_nMinCols = 65535;
+    // No line can have this many fields, so the first line always sets it.
+    m_nMinCols = INT_MAX;
+    m_nDroppedBytes = 0;
     cf.m_strError.clear();
     cf.m_Lines.clear();
 
     CLineReader reader;
     if (!reader.open(cf.m_strDataFile)) {
         cf.m_strError = ReadFailedMessage(cf.m_strDataFile, reader.error());
-        return false;
+        return ReadResult::Failed;
     }
     const std::unique_ptr<IByteDecoder> decoder = DecoderFor(m_nEncoding);
     reader.setDecoder(decoder.get());
@@ -41,8 +86,9 @@ bool CTabrixDoc::LoadLines() {
     const std::vector<int> virtualCols = cf.VirtualColumns();
     const int inFileCols = cf.InFileColumnCount();
     const bool checkWidth = cf.m_bLoaded && m_app.settings.CtlNumErr == 1;
-    const bool halfMark = m_bHanspDisp && !m_strHanspChar.empty();
-    const bool fullMark = m_bZenspDisp && !m_strZenspChar.empty();
+    const bool halfMark = m_bHanspDisp && IsUsableHalfMark(m_strHanspChar);
+    const bool fullMark = m_bZenspDisp && IsUsableFullMark(m_strZenspChar);
+    ReadResult clash = ReadResult::Done;
 
     std::string scratch;
     std::vector<std::string> fields;
@@ -53,25 +99,31 @@ bool CTabrixDoc::LoadLines() {
         ++lineNo;
         char* row = line;
         std::size_t rowLength = length;
-        if (halfMark && m_strHanspChar.size() == 1) {
+        if (halfMark) {
+            if (HalfMarkClashes(std::string_view(row, rowLength), m_strHanspChar[0])) {
+                clash = ReadResult::HalfMarkInData;
+                return false;
+            }
             ReplaceByte(row, rowLength, ' ', m_strHanspChar[0]);
-        } else if (halfMark || fullMark) {
-            scratch.assign(line, length);
-            if (halfMark) ReplaceAll(scratch, " ", m_strHanspChar);
-            row = scratch.data();
-            rowLength = scratch.size();
         }
         if (fullMark) {
-            if (row != scratch.data()) {
-                scratch.assign(row, rowLength);
-                row = scratch.data();
+            if (FullMarkClashes(std::string_view(row, rowLength), m_strZenspChar)) {
+                clash = ReadResult::FullMarkInData;
+                return false;
             }
+            scratch.assign(row, rowLength);
             ReplaceAll(scratch, "　", m_strZenspChar);
             row = scratch.data();
             rowLength = scratch.size();
         }
 
-        int n = CountFields(row, rowLength, cf.m_cDelim, true, cf.m_bQuote);
+        int n = CountFields(row, rowLength, cf.m_cDelim, true, cf.m_bQuote, m_nDroppedBytes);
+        // With spaces held as marks a space-delimited line is one field; one
+        // split at a TAB would be written with spaces that read back as marks.
+        if (halfMark && cf.m_cDelim == ' ' && n > 1) {
+            clash = ReadResult::HalfMarkSplitsFields;
+            return false;
+        }
 
         if (checkWidth && n != inFileCols) {
             char text[512];
@@ -105,19 +157,23 @@ bool CTabrixDoc::LoadLines() {
         }
         return true;
     });
+    if (clash != ReadResult::Done) {
+        cf.m_Lines.clear();
+        return clash;
+    }
     cf.m_Lines.shrink_to_fit();
     if (!ok) {
         cf.m_strError = reader.decodeFailed() ? InvalidUtf8Message(cf.m_strDataFile, reader.failedLine())
                                               : ReadFailedMessage(cf.m_strDataFile, reader.error());
-        return false;
+        return ReadResult::Failed;
     }
     m_LastDecode = ReportOf(reader, decoder.get());
-    return true;
+    return ReadResult::Done;
 }
 
 bool CTabrixDoc::AlignColumns(int& minCols, int& maxCols) {
     CCtrlFile& cf = m_CtrlFile;
-    minCols = 65535;
+    minCols = INT_MAX;
     maxCols = 0;
     if (cf.m_Lines.empty()) return false;
     ProgressScope progress(m_app.ui.progress(), "データ変換", static_cast<std::int64_t>(cf.m_Lines.size()));

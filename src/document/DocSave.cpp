@@ -8,6 +8,7 @@
 #include "document/FileErrors.h"
 #include "document/FileWriter.h"
 #include "document/TabrixDoc.h"
+#include "document/workbook/WorkbookWriter.h"
 #include "text/Cp932.h"
 #include "text/Record.h"
 #include "text/Replace.h"
@@ -134,6 +135,10 @@ bool CTabrixDoc::DoSaveAs() {
     request.title = kSaveAsTitle;
     request.filter = kSaveFilter;
     request.fileName = m_CtrlFile.m_strDataFile;
+    // A workbook is saved as delimited text: propose a text name beside it.
+    if (IsWorkbookName(request.fileName))
+        request.fileName.replace(request.fileName.size() - ExtensionOf(request.fileName).size(), std::string::npos,
+                                 ".txt");
     const std::string folder = m_CtrlFile.m_strDataFile.substr(
         0, m_CtrlFile.m_strDataFile.size() - FileNameOf(m_CtrlFile.m_strDataFile).size());
     request.initialDir = folder;
@@ -149,6 +154,10 @@ bool CTabrixDoc::DoSaveAs() {
     if (ExtensionOf(path).empty()) {
         static constexpr const char* kExtensions[] = {".txt", ".csv", ".dat", ".txt"};
         path += kExtensions[request.filterIndex >= 0 && request.filterIndex < 4 ? request.filterIndex : 0];
+    }
+    if (IsWorkbookName(path)) {
+        m_app.ui.messageBox(kNoWorkbookSave, MsgIcon::Stop);
+        return false;
     }
     if (!OnSaveDocument(path, encoding)) return false;
     setDataFileName(path);

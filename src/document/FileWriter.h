@@ -35,6 +35,9 @@ public:
     // files syncs once at the end with SyncFileSystemOf).
     bool commit(bool sync = true);
     int error() const { return m_error; }
+    // The temporary file's path, for a library that writes the file by name
+    // (commit() still syncs and renames it).
+    const std::string& tempPath() const { return m_temp; }
 
     // The bytes given are code page 932 text and the file is to be UTF-8,
     // with a byte-order mark when bom is set. Call right after open(). A

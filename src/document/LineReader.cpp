@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "document/BlockMemory.h"
 #include "text/Cp932.h"
 #include "text/SjisChar.h"
 
@@ -37,10 +39,21 @@ bool CLineReader::open(const std::string& path) {
 
 bool CLineReader::forEachLine(const std::function<bool(char*, std::size_t)>& visit) {
     if (m_fd < 0) return false;
-    std::vector<char> buffer(m_blockSize < 2 ? 2 : m_blockSize);
+    // A small file gets a buffer of its size, not a whole block. Every byte is
+    // read before it is looked at, so the buffer is not cleared first.
+    constexpr std::size_t kSmallest = 64u << 10;
+    const auto wanted = static_cast<std::size_t>(std::max<std::int64_t>(m_size + 1, kSmallest));
+    CMemoryBlock buffer(std::max<std::size_t>(2, std::min(m_blockSize, wanted)));
+    buffer.prepareThrough(buffer.size());
     std::size_t filled = 0;    // bytes in buffer
     std::size_t start = 0;     // first byte of the current line
     std::int64_t offset = 0;   // stream offset of buffer[0]
+    // More room, the bytes in the buffer kept.
+    auto grow = [&](std::size_t size) {
+        CMemoryBlock larger(size);
+        std::memcpy(larger.data(), buffer.data(), filled);
+        buffer = std::move(larger);
+    };
     bool eof = false;
     while (true) {
         // Nothing follows the bytes in the buffer: after the end of the file,
@@ -85,9 +98,10 @@ bool CLineReader::forEachLine(const std::function<bool(char*, std::size_t)>& vis
             offset += static_cast<std::int64_t>(start);
             start = 0;
         }
-        if (filled == buffer.size()) buffer.resize(buffer.size() * 2);
+        // A line longer than the buffer: twice the room.
+        if (filled == buffer.size()) grow(buffer.size() * 2);
         if (m_decoder && buffer.size() - filled < m_decoder->maxOutput(m_blockSize))
-            buffer.resize(filled + m_decoder->maxOutput(m_blockSize));
+            grow(filled + m_decoder->maxOutput(m_blockSize));
         const ssize_t got = readDecoded(buffer.data() + filled, buffer.size() - filled, eof);
         if (got < 0) {
             if (errno == EINTR) continue;

@@ -17,7 +17,8 @@ namespace tabrix {
 
 class CLineReader {
 public:
-    explicit CLineReader(std::size_t blockSize = 1u << 20) : m_blockSize(blockSize) {}
+    // Reads blockSize bytes at a time; the default, a large page, costs one page fault.
+    explicit CLineReader(std::size_t blockSize = std::size_t{2} << 20) : m_blockSize(blockSize) {}
     ~CLineReader();
     CLineReader(const CLineReader&) = delete;
     CLineReader& operator=(const CLineReader&) = delete;

@@ -11,28 +11,39 @@
 namespace tabrix {
 
 namespace {
-constexpr std::size_t kChunkSize = 4u << 20;
-}
+constexpr std::size_t kFirstChunk = 256u << 10;
+constexpr std::size_t kLargestChunk = 32u << 20;
+}  // namespace
 
 const char* CLineStore::store(std::string_view row) {
     if (row.size() > UINT32_MAX) throw std::length_error("row string longer than 4 GiB");
     if (row.empty()) return "";
     if (row.size() > m_room) {
-        // A row larger than a chunk gets a chunk of its own; the current one stays open.
-        const std::size_t size = row.size() > kChunkSize / 4 ? row.size() : kChunkSize;
-        m_chunks.push_back(std::make_unique<char[]>(size));
+        // Each chunk is as large as all before it together, within bounds.
+        const std::size_t next = std::clamp(m_chunkBytes, kFirstChunk, kLargestChunk);
+        // A row larger than a quarter chunk gets a chunk of its own; the current one stays open.
+        const bool own = row.size() > next / 4;
+        const std::size_t size = own ? row.size() : next;
+        m_chunks.emplace_back(size);
         m_chunkBytes += size;
-        if (size != kChunkSize) {
-            // The current chunk stays open for the rows that follow.
-            char* own = m_chunks.back().get();
-            std::memcpy(own, row.data(), row.size());
+        if (own) {
+            char* at = m_chunks.back().data();
+            std::memcpy(at, row.data(), row.size());
             m_liveBytes += row.size();
-            return own;
+            return at;
         }
-        m_cursor = m_chunks.back().get();
+        m_open = m_chunks.size() - 1;
+        m_cursor = m_chunks.back().data();
         m_room = size;
+        m_ready = 0;
     }
     char* at = m_cursor;
+    if (m_ready < row.size()) {
+        CMemoryBlock& chunk = m_chunks[m_open];
+        const std::size_t offset = static_cast<std::size_t>(at - chunk.data());
+        m_ready = chunk.prepareThrough(offset + row.size()) - offset;
+    }
+    m_ready -= row.size();
     std::memcpy(at, row.data(), row.size());
     m_cursor += row.size();
     m_room -= row.size();
@@ -43,8 +54,10 @@ const char* CLineStore::store(std::string_view row) {
 void CLineStore::takeRows(CLineStore& other) {
     m_refs = std::move(other.m_refs);
     m_chunks = std::move(other.m_chunks);
+    m_open = std::exchange(other.m_open, 0);
     m_cursor = std::exchange(other.m_cursor, nullptr);
     m_room = std::exchange(other.m_room, 0);
+    m_ready = std::exchange(other.m_ready, 0);
     m_chunkBytes = std::exchange(other.m_chunkBytes, 0);
     m_liveBytes = std::exchange(other.m_liveBytes, 0);
     other.m_refs.clear();
@@ -149,6 +162,58 @@ void CLineStore::replaceAll(CLineStore&& lines) {
     takeRows(lines);
 }
 
+void CLineStore::rebuild(const RowBuilder& build) {
+    std::string out;
+    if (StepsOf(m_pJournal)) {
+        // The journal keeps the old rows: the new ones are built beside them
+        // and the two stores swap, one step to undo.
+        CLineStore fresh;
+        fresh.reserve(m_refs.size());
+        for (std::size_t i = 0; i < m_refs.size(); ++i) {
+            out.clear();
+            build(i, (*this)[i], out);
+            fresh.push_back(out);
+        }
+        replaceAll(std::move(fresh));
+        return;
+    }
+    // Where each old chunk is used for the last time.
+    struct OldChunk {
+        const char* begin;
+        std::size_t index;
+        std::size_t lastUse;
+    };
+    std::vector<CMemoryBlock> old = std::move(m_chunks);
+    std::vector<OldChunk> byAddress;
+    for (std::size_t k = 0; k < old.size(); ++k) byAddress.push_back({old[k].data(), k, 0});
+    std::sort(byAddress.begin(), byAddress.end(), [](const OldChunk& a, const OldChunk& b) { return a.begin < b.begin; });
+    for (std::size_t i = 0; i < m_refs.size(); ++i) {
+        const char* data = m_refs[i].data;
+        auto it = std::upper_bound(byAddress.begin(), byAddress.end(), data,
+                                   [](const char* p, const OldChunk& c) { return p < c.begin; });
+        if (it == byAddress.begin() || m_refs[i].size == 0) continue;  // an empty row owns no bytes
+        --it;
+        it->lastUse = i;
+    }
+    std::sort(byAddress.begin(), byAddress.end(),
+              [](const OldChunk& a, const OldChunk& b) { return a.lastUse < b.lastUse; });
+
+    m_chunks.clear();
+    m_open = 0;
+    m_cursor = nullptr;
+    m_room = 0;
+    m_ready = 0;
+    m_chunkBytes = 0;
+    m_liveBytes = 0;
+    std::size_t released = 0;
+    for (std::size_t i = 0; i < m_refs.size(); ++i) {
+        out.clear();
+        build(i, std::string_view(m_refs[i].data, m_refs[i].size), out);
+        m_refs[i] = {store(out), static_cast<std::uint32_t>(out.size())};
+        while (released < byAddress.size() && byAddress[released].lastUse <= i) old[byAddress[released++].index].release();
+    }
+}
+
 void CLineStore::clear() {
     if (m_pJournal && m_pJournal->recordingSteps()) {
         replaceAll(CLineStore());
@@ -157,8 +222,10 @@ void CLineStore::clear() {
     m_refs.clear();
     m_refs.shrink_to_fit();
     m_chunks.clear();
+    m_open = 0;
     m_cursor = nullptr;
     m_room = 0;
+    m_ready = 0;
     m_chunkBytes = 0;
     m_liveBytes = 0;
 }

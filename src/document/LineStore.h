@@ -2,8 +2,10 @@
 //
 // Row strings live in large append-only byte chunks with a 16-byte reference
 // per line, so a file of a million short lines costs little more than its own
-// size. A replacement that fits is written over the line's own bytes; a longer
-// one is appended and the old bytes stay until compact(). A view returned by
+// size. Chunks grow with the store, from 256 KiB to 32 MiB, so a small file
+// stays small and a big one takes few large blocks (BlockMemory.h). A
+// replacement that fits is written over the line's own bytes; a longer one is
+// appended and the old bytes stay until compact(). A view returned by
 // operator[] stays valid until its line is set, or until clear() or compact().
 //
 // A store with an undo journal tells it every change; while the journal
@@ -13,10 +15,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "document/BlockMemory.h"
 
 namespace tabrix {
 
@@ -55,9 +60,16 @@ public:
     // Rearranges the lines from first on: line first+i becomes the line that
     // stood at first+order[i]. order is a permutation; no row bytes move.
     void reorder(std::size_t first, const std::vector<std::uint32_t>& order);
-    // Takes over every line of another store, as a pass that rebuilt all rows
+    // Takes over every line of another store, as a pass that built all rows
     // into a fresh store hands its result back.
     void replaceAll(CLineStore&& lines);
+    // Rewrites every line in order: build(i, row, out) puts the new row of
+    // line i into out (given empty) and must look at no other line. The new
+    // rows go into fresh chunks, and each old chunk is released once no later
+    // line uses it, so a pass over a store read in file order needs little
+    // more memory than the store itself.
+    using RowBuilder = std::function<void(std::size_t line, std::string_view row, std::string& out)>;
+    void rebuild(const RowBuilder& build);
     void clear();
     void reserve(std::size_t lines) { m_refs.reserve(lines); }
     // Gives back spare capacity of the line index when it is worth a copy.
@@ -82,13 +94,13 @@ private:
     // A copy of a row's bytes in this store's chunks.
     Ref copyIn(Ref ref) { return {store({ref.data, ref.size}), ref.size}; }
     void takeRows(CLineStore& other);
-    // The journal must keep every replaced row's bytes.
-    bool keepsOldRows() const;
 
-    std::vector<Ref> m_refs;
-    std::vector<std::unique_ptr<char[]>> m_chunks;
+    std::vector<Ref, BlockAllocator<Ref>> m_refs;
+    std::vector<CMemoryBlock> m_chunks;
+    std::size_t m_open = 0;   // index of the chunk rows are appended to
     char* m_cursor = nullptr;
     std::size_t m_room = 0;
+    std::size_t m_ready = 0;  // bytes from the cursor on that are prepared for writing
     std::size_t m_chunkBytes = 0;
     std::size_t m_liveBytes = 0;
     CUndoJournal* m_pJournal = nullptr;

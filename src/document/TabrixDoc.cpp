@@ -1,9 +1,6 @@
 #include "document/TabrixDoc.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 
 #include "document/Delimiter.h"
 #include "document/FileErrors.h"
@@ -15,6 +12,7 @@
 #include "text/Cp932.h"
 #include "text/Replace.h"
 #include "text/SjisChar.h"
+#include "text/SpaceMark.h"
 
 namespace tabrix {
 
@@ -44,9 +42,9 @@ void CTabrixDoc::setDataFileName(const std::string& path) {
 
 void CTabrixDoc::copySpaceMarks() {
     const Settings& s = m_app.settings;
-    m_bHanspDisp = s.HanspDisp != 0;
+    m_bHanspDisp = s.HanspDisp != 0 && IsUsableHalfMark(s.HanspChar);
     m_strHanspChar = s.HanspChar;
-    m_bZenspDisp = s.ZenspDisp != 0;
+    m_bZenspDisp = s.ZenspDisp != 0 && IsUsableFullMark(s.ZenspChar);
     m_strZenspChar = s.ZenspChar;
 }
 
@@ -117,6 +115,7 @@ bool CTabrixDoc::OnOpenDocument(const std::string& path) {
     }
 
     if (!chooseDataFile()) return false;
+    if (!checkWorkDatabase()) return false;
 
     const std::string& dataFile = cf.m_strDataFile;
     if (!dataFile.empty()) {
@@ -139,6 +138,7 @@ bool CTabrixDoc::OnOpenDocument(const std::string& path) {
     m_nEncoding = EncodingAfterRead(m_nEncoding, m_LastDecode);
     if (const std::string notice = ReplacedNotice(m_LastDecode); !notice.empty())
         ui.messageBox(notice, MsgIcon::Information);
+    for (const std::string& notice : m_LoadNotices) ui.messageBox(notice, MsgIcon::Information);
 
     // An empty file has no lines to disagree: it opens as an empty document.
     if (!cf.m_Lines.empty() && m_nMinCols != cf.m_nMaxCols) {
@@ -158,19 +158,6 @@ bool CTabrixDoc::OnOpenDocument(const std::string& path) {
     if (cf.m_bLoaded) RunAutoTranslation(*this);
     createWorkDatabase();
     return true;
-}
-
-std::string CTabrixDoc::workDatabasePath() const {
-    return ResolveNewFilePath(m_CtrlFile.m_strMdb, DataFolder(m_app));
-}
-
-void CTabrixDoc::createWorkDatabase() {
-    CCtrlFile& cf = m_CtrlFile;
-    if (cf.m_strMdb.empty()) return;
-    const std::string path = workDatabasePath();
-    std::error_code ec;
-    std::filesystem::remove(ToFsPath(path), ec);
-    cf.m_Db.Create(path);  // a failure leaves the document without it, silently
 }
 
 bool CTabrixDoc::OnNewDocument() {
@@ -212,13 +199,7 @@ bool CTabrixDoc::OnCloseDocument() {
         cf.m_bModified = false;
     }
     cf.m_Lines.clear();
-    if (!cf.m_strMdb.empty()) {
-        cf.m_Db.Close();
-        const std::string name = cf.m_Db.Name().empty() ? workDatabasePath() : cf.m_Db.Name();
-        cf.m_Db.Forget();
-        std::error_code ec;
-        std::filesystem::remove(ToFsPath(name), ec);
-    }
+    removeWorkDatabase();
     return true;
 }
 

@@ -22,6 +22,8 @@ public:
     static constexpr const char* kSaveAsTitle = "名前を付けて保存";
     static constexpr const char* kSaveFilter =
         "ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|CSVﾌｧｲﾙ(*.csv)|*.csv|DATAﾌｧｲﾙ(*.dat)|*.dat|全てのﾌｧｲﾙ(*.*)|*.*||";
+    // Save As writes delimited text, never a workbook.
+    static constexpr const char* kNoWorkbookSave = "EXCEL形式では保存出来ません。拡張子を変更して下さい。";
     static constexpr const char* kInsertTitle = "ファイル選択";
     static constexpr const char* kInsertFilter =
         "ﾃｷｽﾄﾌｧｲﾙ(*.txt;*.csv;*.dat)|*.txt;*.csv;*.dat|全てのﾌｧｲﾙ(*.*)|*.*||";
@@ -32,12 +34,18 @@ public:
 
     CCtrlFile m_CtrlFile;
     bool m_bTitleLine = false;  // line 0 of the store holds the column titles
-    int m_nMinCols = 65535;     // narrowest line of the last load
+    int m_nMinCols = 0;         // narrowest line of the last load
     bool m_bHanspDisp = false;  // half-width spaces are held as m_strHanspChar
     std::string m_strHanspChar;
     bool m_bZenspDisp = false;  // full-width spaces are held as m_strZenspChar
     std::string m_strZenspChar;
     IDocView* m_pView = nullptr;
+    // Information messages of the last load (a space mark dropped, bytes left
+    // out inside quotes), shown once by the open.
+    std::vector<std::string> m_LoadNotices;
+    std::size_t m_nDroppedBytes = 0;  // TAB bytes inside quotes the last load left out
+    // The command line checks MDB= as the editor does but creates no database.
+    bool m_bCreatesWorkDatabase = true;
     // The encoding of the data file: set before an open to read it so, and
     // kept (with its byte-order mark) for saving it back.
     FileEncoding m_nEncoding = FileEncoding::Sjis;
@@ -58,6 +66,7 @@ public:
     bool OnOpenDocument(const std::string& path);
     bool OnNewDocument();
     // Reads the data file into the line store; false when the file could not be read.
+    // A space mark that cannot be told from the data is switched off first.
     bool LoadLines();
     // Widens every line to the column count; reports the narrowest and widest
     // counts seen; true when a line changed.
@@ -90,9 +99,32 @@ public:
     void marksToSpaces(std::string& value) const;
     void spacesToMarks(std::string& value) const;
 
+    static constexpr const char* kDroppedInQuotes =
+        "ﾀﾞﾌﾞﾙｺｰﾃｰｼｮﾝで囲まれた項目内のTAB（%llu文字）は読み込めない為、削除しました。";
+    static constexpr const char* kHalfMarkInData =
+        "ファイル内に半角スペース表示文字（%s）が有る為、半角スペースを表示せずに開きます。";
+    static constexpr const char* kFullMarkInData =
+        "ファイル内に全角スペース表示文字（%s）が有る為、全角スペースを表示せずに開きます。";
+    static constexpr const char* kWorkDatabaseRefused =
+        "MDB=に指定されたファイル（%s）は作業用データベースではない為、使用出来ません。";
+    static constexpr const char* kHalfMarkSplitsFields =
+        "スペース区切りのファイルに複数の項目が有る為、半角スペースを表示せずに開きます。";
+    static constexpr const char* kMarkInInsertedFile =
+        "挿入するファイル内にスペース表示文字（%s）が有る為、挿入出来ません。";
+    static constexpr const char* kHalfMarkIsDelimiter =
+        "半角スペース表示文字（%s）が区切り文字と同じ為、半角スペースを表示せずに開きます。";
+
 private:
+    enum class ReadResult { Done, Failed, HalfMarkInData, HalfMarkSplitsFields, FullMarkInData };
+    ReadResult readLines();
     bool chooseDataFile();
+    // MDB= names a file the work database may take: none yet, or an empty
+    // database; never the data, control or a translation file. Otherwise
+    // says so and refuses the open.
+    bool checkWorkDatabase();
     void createWorkDatabase();
+    // Deletes the work database this document created, if it is still one.
+    void removeWorkDatabase();
     // MDB= with its folder found as the control file's names are.
     std::string workDatabasePath() const;
 

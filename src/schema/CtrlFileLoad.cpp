@@ -50,10 +50,17 @@ bool TakeIntList(std::vector<int>& target, string_view value) {
     return true;
 }
 
-// A number that must be -1 or positive (LENGTH=, ALLLEN=).
-bool TakeLimit(int& target, string_view value) {
+// Bounds of the numbers that size what is written: a NUM2 value is padded to
+// LENGTH= bytes and every number is re-formatted with POINT= decimal places.
+// They are those of the control file editor's boxes for the length, and far
+// beyond any decimal places a column holds.
+constexpr int kMaxLength = 65535;
+constexpr int kMaxPoint = 99;
+
+// A number that must be -1 or positive, up to high (LENGTH=, ALLLEN=).
+bool TakeLimit(int& target, string_view value, int high) {
     int n = 0;
-    if (!ParseCtrlNumber(value, n) || (n <= 0 && n != -1)) return false;
+    if (!ParseCtrlNumber(value, n) || (n <= 0 && n != -1) || n > high) return false;
     target = n;
     return true;
 }
@@ -124,9 +131,9 @@ const KeyRule<CColCtrl> kColKeys[] = {
          return TakeText(c.m_strEtcChar, v);
      },
      nullptr},
-    {"LENGTH=", [](CColCtrl& c, string_view v) { return TakeLimit(c.m_nLength, v); }, "入力最大項目長が不正です"},
-    {"ALLLEN=", [](CColCtrl& c, string_view v) { return TakeLimit(c.m_nAllLen, v); }, "全体桁数指定が不正です"},
-    {"POINT=", [](CColCtrl& c, string_view v) { return TakeInRange(c.m_nPoint, v, 0, INT_MAX); },
+    {"LENGTH=", [](CColCtrl& c, string_view v) { return TakeLimit(c.m_nLength, v, kMaxLength); }, "入力最大項目長が不正です"},
+    {"ALLLEN=", [](CColCtrl& c, string_view v) { return TakeLimit(c.m_nAllLen, v, INT_MAX); }, "全体桁数指定が不正です"},
+    {"POINT=", [](CColCtrl& c, string_view v) { return TakeInRange(c.m_nPoint, v, 0, kMaxPoint); },
      "少数以下桁数指定が不正です"},
     {"OBLIGATE=", [](CColCtrl& c, string_view v) { return ParseCtrlBool(v, c.m_bObligate); },
      "必須入力指定が不正です"},

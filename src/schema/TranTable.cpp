@@ -13,9 +13,17 @@ namespace {
 
 constexpr std::size_t kNoRecordYet = 99999;
 
-// Fields of a translation record: n delimiters make n + 1 fields; a
-// delimiter counts only as a character of its own.
-std::vector<std::string> SplitRecord(std::string_view line, char delim) {
+void BuildIndex(CTranCtrl& tran) {
+    tran.m_Index.clear();
+    tran.m_Index.reserve(tran.m_Table.size());
+    for (std::size_t i = 0; i < tran.m_Table.size(); ++i)
+        tran.m_Index.emplace(TranFieldAt(tran.m_Table[i], tran.m_nKeyPos), i);  // the first record of a key stays
+    tran.m_nIndexKeyPos = tran.m_nKeyPos;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitTranRecord(std::string_view line, char delim) {
     std::vector<std::string> fields;
     std::size_t start = 0;
     for (std::size_t p = 0; p < line.size();) {
@@ -30,33 +38,21 @@ std::vector<std::string> SplitRecord(std::string_view line, char delim) {
     return fields;
 }
 
-// The field at a 1-based position, empty beyond the record.
-const std::string& FieldAt(const std::vector<std::string>& record, int position) {
+const std::string& TranFieldAt(const std::vector<std::string>& record, int position) {
     static const std::string kEmpty;
     if (position < 1 || static_cast<std::size_t>(position) > record.size()) return kEmpty;
     return record[static_cast<std::size_t>(position - 1)];
 }
 
-void BuildIndex(CTranCtrl& tran) {
-    tran.m_Index.clear();
-    tran.m_Index.reserve(tran.m_Table.size());
-    for (std::size_t i = 0; i < tran.m_Table.size(); ++i)
-        tran.m_Index.emplace(FieldAt(tran.m_Table[i], tran.m_nKeyPos), i);  // the first record of a key stays
-    tran.m_nIndexKeyPos = tran.m_nKeyPos;
-}
-
-// The first record whose key field equals key.
-const std::vector<std::string>* FindRecord(const CTranCtrl& tran, std::string_view key) {
+long long FindTranRecord(const CTranCtrl& tran, std::string_view key) {
     if (tran.m_nIndexKeyPos != 0 && tran.m_nIndexKeyPos == tran.m_nKeyPos) {
         const auto it = tran.m_Index.find(std::string(key));
-        return it == tran.m_Index.end() ? nullptr : &tran.m_Table[it->second];
+        return it == tran.m_Index.end() ? -1 : static_cast<long long>(it->second);
     }
-    for (const auto& record : tran.m_Table)
-        if (FieldAt(record, tran.m_nKeyPos) == key) return &record;
-    return nullptr;
+    for (std::size_t i = 0; i < tran.m_Table.size(); ++i)
+        if (TranFieldAt(tran.m_Table[i], tran.m_nKeyPos) == key) return static_cast<long long>(i);
+    return -1;
 }
-
-}  // namespace
 
 void ClearTranTable(CTranCtrl& tran) {
     tran.m_Table.clear();
@@ -71,7 +67,7 @@ int LoadTranTable(CTranCtrl& tran, AppContext& app, const std::string& fallbackF
     std::size_t fewestFields = kNoRecordYet;
     const bool read = reader.open(path) && reader.forEachLine([&](char* line, std::size_t length) {
         if (length == 0) return true;
-        tran.m_Table.push_back(SplitRecord(std::string_view(line, length), tran.m_cDelim));
+        tran.m_Table.push_back(SplitTranRecord(std::string_view(line, length), tran.m_cDelim));
         fewestFields = std::min(fewestFields, tran.m_Table.back().size());
         return true;
     });
@@ -100,14 +96,15 @@ int LoadTranTable(CTranCtrl& tran, AppContext& app, const std::string& fallbackF
 
 int LookupTran(CTranCtrl& tran, std::string_view key, std::vector<std::string>& names) {
     names.clear();
-    const std::vector<std::string>* record = FindRecord(tran, key);
-    if (!record) {
+    const long long found = FindTranRecord(tran, key);
+    if (found < 0) {
         names.assign(tran.m_NamePos.size(), std::string());
         tran.m_strMsg = "翻訳キー（" + std::string(key) + "）が翻訳ファイルに見つかりません。";
         return 0;
     }
+    const std::vector<std::string>& record = tran.m_Table[static_cast<std::size_t>(found)];
     names.reserve(tran.m_NamePos.size());
-    for (int position : tran.m_NamePos) names.push_back(FieldAt(*record, position));
+    for (int position : tran.m_NamePos) names.push_back(TranFieldAt(record, position));
     return 1;
 }
 

@@ -31,4 +31,15 @@ int TranslateRow(CTranCtrl& tran, std::string_view key, std::vector<std::string>
 
 void ClearTranTable(CTranCtrl& tran);
 
+// The fields of one translation file line: n delimiters make n + 1 fields; a
+// delimiter counts only as a character of its own, never inside a double-byte one.
+std::vector<std::string> SplitTranRecord(std::string_view line, char delim);
+
+// The index of the first record whose key field equals key, through the hash
+// index when it was built for the key position; -1 when there is none.
+long long FindTranRecord(const CTranCtrl& tran, std::string_view key);
+
+// The field at a 1-based position of a record, empty beyond its end.
+const std::string& TranFieldAt(const std::vector<std::string>& record, int position);
+
 }  // namespace tabrix

@@ -4,14 +4,23 @@
 // The result is defined by the plain loop below, one character at a time;
 // the block scan must give exactly the same bytes and count (a test compares
 // them on random lines). Outside quotes only a quote, the delimiter and (when
-// normalising) TAB need a decision; inside quotes only a quote and the
-// control bytes. A byte below 0x40 is never a trail byte, so quote, TAB,
-// comma, space and the control bytes always start a character. A higher
-// delimiter (such as '|') or DEL may be the trail byte of a lead byte before
-// it: it starts a character when the byte before it is outside the lead
-// range; otherwise the run of lead-range bytes before it, back to a known
-// character start, decides (an odd run ends in a lead byte). A delimiter
-// byte in the lead range is only ever a lead byte; the plain step takes it.
+// normalising) TAB need a decision; inside quotes only a quote and the bytes
+// a row string cannot hold (TAB, CR, LF). A byte below 0x40 is never a trail
+// byte, so quote, TAB, comma, space and the control bytes always start a
+// character. A higher delimiter (such as '|') may be the trail byte of a lead
+// byte before it: it starts a character when the byte before it is outside
+// the lead range; otherwise the run of lead-range bytes before it, back to a
+// known character start, decides (an odd run ends in a lead byte). A
+// delimiter byte in the lead range is only ever a lead byte; the plain step
+// takes it.
+//
+// Quotes. Every quote toggles the quoted state, so both settings of the quote
+// flag find the same fields. With the flag clear the quotes stay in the row as
+// data. With it set a lone quote is removed and a doubled quote stands for one
+// quote of data, except where it opens a field: there it is an opening quote
+// followed by a quote, which the writer's doubling of inner quotes relies on.
+// A doubled quote that is a whole field ("" alone between boundaries) is an
+// empty field under either setting.
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -29,19 +38,32 @@ namespace tabrix {
 
 namespace {
 
-constexpr bool IsControl(unsigned char b) { return b < 0x20 || b == 0x7F; }
+// Bytes a row string cannot hold inside a field: TAB separates its fields
+// and CR or LF would end the record when it is written.
+constexpr bool IsDroppedInQuotes(unsigned char b) { return b == '\t' || b == '\r' || b == '\n'; }
 
 struct ScanOptions {
     char delim;
     bool normalise;
     bool stripQuotes;
+
+    // Whether the byte at pos, a character start outside quotes, ends a field.
+    // A delimiter in the lead range or a quote as delimiter never does.
+    bool endsFieldAt(const char* line, std::size_t n, std::size_t pos) const {
+        if (pos >= n) return true;
+        const char c = line[pos];
+        return (normalise && c == kTab) || (c == delim && !IsLeadByte(delim) && delim != '"');
+    }
 };
 
 struct ScanState {
-    std::size_t in = 0;         // next input byte
-    std::size_t out = 0;        // next output byte, never after in
-    std::size_t charStart = 0;  // an input position known to start a character
-    int count = 0;              // field boundaries so far
+    std::size_t in = 0;          // next input byte
+    std::size_t out = 0;         // next output byte, never after in
+    std::size_t charStart = 0;   // an input position known to start a character
+    std::size_t fieldStart = 0;  // input position where the current field began
+    std::size_t fieldOut = 0;    // output position where the current field began
+    std::size_t dropped = 0;     // bytes left out inside quotes
+    int count = 0;               // field boundaries so far
     bool inQuotes = false;
 };
 
@@ -61,22 +83,40 @@ void StepCharacter(const char* line, std::size_t n, char* row, ScanState& s, con
         } else {
             ++s.in;  // no trail byte: data of its own
         }
-    } else if (b == '"' && s.in + 1 < n && line[s.in + 1] == '"') {
-        // A doubled quote is one quote of data, except as an empty field.
-        const std::size_t after = s.in + 2;
-        if (after < n && line[after] != o.delim) put('"');
-        s.in += 2;
     } else if (b == '"') {
-        s.inQuotes = !s.inQuotes;
-        if (!o.stripQuotes) put('"');
-        ++s.in;
+        const bool doubled = s.in + 1 < n && line[s.in + 1] == '"';
+        const bool opensField = !s.inQuotes && s.in == s.fieldStart;
+        if (doubled && opensField && o.endsFieldAt(line, n, s.in + 2)) {
+            s.in += 2;  // an empty quoted field
+        } else if (doubled && !o.stripQuotes) {
+            put('"');
+            put('"');
+            s.in += 2;
+        } else if (doubled && !opensField) {
+            put('"');
+            s.in += 2;
+        } else if (!o.stripQuotes && s.inQuotes && s.out == s.fieldOut + 1 && o.endsFieldAt(line, n, s.in + 1)) {
+            // Only bytes left out stood between the quotes: an empty field, as "" is.
+            s.out = s.fieldOut;
+            s.inQuotes = false;
+            ++s.in;
+        } else {
+            s.inQuotes = !s.inQuotes;
+            if (!o.stripQuotes) put('"');
+            ++s.in;
+        }
     } else if (s.inQuotes) {
-        if (!IsControl(b)) put(static_cast<char>(b));
+        if (IsDroppedInQuotes(b))
+            ++s.dropped;
+        else
+            put(static_cast<char>(b));
         ++s.in;
     } else if ((o.normalise && b == kTab) || b == static_cast<unsigned char>(o.delim)) {
         put(kTab);
         ++s.count;
         ++s.in;
+        s.fieldStart = s.in;
+        s.fieldOut = s.out;
     } else {
         put(static_cast<char>(b));
         ++s.in;
@@ -86,10 +126,11 @@ void StepCharacter(const char* line, std::size_t n, char* row, ScanState& s, con
 
 // The defining loop. Writing in place is safe: out never passes in.
 template <bool kWrite>
-int PlainCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_t* rowLength) {
+int PlainCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_t* rowLength, std::size_t& dropped) {
     ScanState s;
     while (s.in < n) StepCharacter<kWrite>(line, n, line, s, o);
     if (rowLength) *rowLength = s.out;
+    dropped += s.dropped;
     return s.count + 1;
 }
 
@@ -206,8 +247,8 @@ public:
           m_delim(_mm_set1_epi8(o.delim)),
           m_tab(_mm_set1_epi8(kTab)),
           m_tabIfBoundary(_mm_set1_epi8(o.normalise ? kTab : '"')),
-          m_controlSpan(_mm_set1_epi8(0x1F)),
-          m_del(_mm_set1_epi8(0x7F)),
+          m_cr(_mm_set1_epi8('\r')),
+          m_lf(_mm_set1_epi8('\n')),
           m_lead1(_mm_set1_epi8(static_cast<char>(0x81))),
           m_lead1Span(_mm_set1_epi8(0x9F - 0x81)),
           m_lead2(_mm_set1_epi8(static_cast<char>(0xE0))),
@@ -218,7 +259,7 @@ public:
         return Mask(_mm_cmpeq_epi8(b.lo, m_quote), _mm_cmpeq_epi8(b.hi, m_quote));
     }
     unsigned separators(const Block& b) const { return Mask(separators(b.lo), separators(b.hi)); }
-    unsigned controls(const Block& b) const { return Mask(controls(b.lo), controls(b.hi)); }
+    unsigned droppedInQuotes(const Block& b) const { return Mask(droppedInQuotes(b.lo), droppedInQuotes(b.hi)); }
     // The block with every separator replaced by TAB.
     Block withTabs(const Block& b) const { return {withTabs(b.lo), withTabs(b.hi)}; }
 
@@ -229,15 +270,15 @@ private:
     __m128i separators(__m128i v) const {
         return _mm_or_si128(_mm_cmpeq_epi8(v, m_delim), _mm_cmpeq_epi8(v, m_tabIfBoundary));
     }
-    __m128i controls(__m128i v) const {
-        return _mm_or_si128(InRange(v, _mm_setzero_si128(), m_controlSpan), _mm_cmpeq_epi8(v, m_del));
+    __m128i droppedInQuotes(__m128i v) const {
+        return _mm_or_si128(_mm_cmpeq_epi8(v, m_tab), _mm_or_si128(_mm_cmpeq_epi8(v, m_cr), _mm_cmpeq_epi8(v, m_lf)));
     }
     __m128i withTabs(__m128i v) const {
         const __m128i s = separators(v);
         return _mm_or_si128(_mm_andnot_si128(s, v), _mm_and_si128(s, m_tab));
     }
 
-    __m128i m_quote, m_delim, m_tab, m_tabIfBoundary, m_controlSpan, m_del;
+    __m128i m_quote, m_delim, m_tab, m_tabIfBoundary, m_cr, m_lf;
     __m128i m_lead1, m_lead1Span, m_lead2, m_lead2Span;
 };
 
@@ -245,7 +286,7 @@ private:
 // decisions inside the previous one. Within a block the bytes between two
 // decisions are one segment, written with one store.
 template <bool kWrite>
-int BlockCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_t* rowLength) {
+int BlockCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_t* rowLength, std::size_t& dropped) {
     const BlockSource blocks(line, n);
     std::optional<RowBuffer> rowBuffer;
     if constexpr (kWrite) rowBuffer.emplace(n);
@@ -271,10 +312,17 @@ int BlockCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_
         while (s.in < base + limit) {
             const unsigned pos = static_cast<unsigned>(s.in - base);
             const unsigned segmentBits = inBlock & ~LowBits(pos);
-            const unsigned stops = (s.inQuotes ? quoteMask | test.controls(block) : plainStops) & segmentBits;
+            const unsigned stops = (s.inQuotes ? quoteMask | test.droppedInQuotes(block) : plainStops) & segmentBits;
             const unsigned end = stops ? static_cast<unsigned>(__builtin_ctz(stops)) : limit;
             if (end > pos) {
-                if (!s.inQuotes) s.count += BitCount(separatorMask & segmentBits & LowBits(end));
+                const unsigned boundaries = s.inQuotes ? 0u : separatorMask & segmentBits & LowBits(end);
+                if (boundaries) {
+                    // Within a segment every byte in is one byte out.
+                    const unsigned last = static_cast<unsigned>(31 - __builtin_clz(boundaries));
+                    s.count += BitCount(boundaries);
+                    s.fieldStart = base + last + 1;
+                    s.fieldOut = s.out + (last + 1 - pos);
+                }
                 if constexpr (kWrite) {
                     const Block segment = pos == 0 ? block : blocks.load(s.in);
                     // The bytes stored after the segment are written again later.
@@ -285,7 +333,8 @@ int BlockCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_
             }
             if (!stops) break;
             const bool knownStart = !CanBeTrailByte(line[s.in]) || ((afterLead >> end) & 1u) == 0;
-            if (line[s.in] == '"' && !(s.in + 1 < n && line[s.in + 1] == '"')) {
+            const bool closesOnlyDropped = s.inQuotes && !o.stripQuotes && s.out == s.fieldOut + 1;
+            if (line[s.in] == '"' && !(s.in + 1 < n && line[s.in + 1] == '"') && !closesOnlyDropped) {
                 s.inQuotes = !s.inQuotes;  // the common case, kept out of StepCharacter
                 if (!o.stripQuotes) {
                     if constexpr (kWrite) row[s.out] = '"';
@@ -312,43 +361,55 @@ int BlockCountFields(char* line, std::size_t n, const ScanOptions& o, std::size_
         CopyRow(line, row, s.out);
         *rowLength = s.out;
     }
+    dropped += s.dropped;
     return s.count + 1;
 }
 
 #endif
 
 template <bool kWrite>
-int CountFieldsImpl(char* line, std::size_t n, const ScanOptions& o, std::size_t* rowLength) {
+int CountFieldsImpl(char* line, std::size_t n, const ScanOptions& o, std::size_t* rowLength, std::size_t& dropped) {
     if (n == 0) {
         if (rowLength) *rowLength = 0;
         return 0;
     }
 #if defined(__SSE2__)
-    return BlockCountFields<kWrite>(line, n, o, rowLength);
+    return BlockCountFields<kWrite>(line, n, o, rowLength, dropped);
 #else
-    return PlainCountFields<kWrite>(line, n, o, rowLength);
+    return PlainCountFields<kWrite>(line, n, o, rowLength, dropped);
 #endif
 }
 
 }  // namespace
 
-int CountFields(char* line, std::size_t& len, char delim, bool normalise, bool stripQuotes) {
+int CountFields(char* line, std::size_t& len, char delim, bool normalise, bool stripQuotes, std::size_t& dropped) {
     const ScanOptions options{delim, normalise, stripQuotes};
-    if (normalise) return CountFieldsImpl<true>(line, len, options, &len);
-    return CountFieldsImpl<false>(line, len, options, nullptr);
+    if (normalise) return CountFieldsImpl<true>(line, len, options, &len, dropped);
+    return CountFieldsImpl<false>(line, len, options, nullptr, dropped);
 }
 
-int CountFields(std::string& line, char delim, bool normalise, bool stripQuotes) {
+int CountFields(char* line, std::size_t& len, char delim, bool normalise, bool stripQuotes) {
+    std::size_t dropped = 0;
+    return CountFields(line, len, delim, normalise, stripQuotes, dropped);
+}
+
+int CountFields(std::string& line, char delim, bool normalise, bool stripQuotes, std::size_t& dropped) {
     std::size_t len = line.size();
-    const int n = CountFields(line.data(), len, delim, normalise, stripQuotes);
+    const int n = CountFields(line.data(), len, delim, normalise, stripQuotes, dropped);
     if (normalise) line.resize(len);
     return n;
 }
 
+int CountFields(std::string& line, char delim, bool normalise, bool stripQuotes) {
+    std::size_t dropped = 0;
+    return CountFields(line, delim, normalise, stripQuotes, dropped);
+}
+
 int CountFields(std::string_view line, char delim) {
     // Counting never writes, so the const_cast is never acted upon.
+    std::size_t dropped = 0;
     return CountFieldsImpl<false>(const_cast<char*>(line.data()), line.size(), ScanOptions{delim, false, false},
-                                  nullptr);
+                                  nullptr, dropped);
 }
 
 }  // namespace tabrix

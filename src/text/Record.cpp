@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "text/SjisChar.h"
-#include "text/ValueEdit.h"
 
 namespace tabrix {
 
@@ -63,10 +62,16 @@ std::string JoinFields(const std::vector<std::string>& fields, int width, char s
 }
 
 std::string QuoteField(std::string_view field) {
-    // A trailing quote only counts when it is a character of its own.
-    if (!field.empty() && (field.front() == '"' || (field.back() == '"' && field[LastCharStart(field)] == '"')))
-        return std::string(field);
-    return WrapInQuotes(field);
+    std::string out;
+    out.reserve(field.size() + 2);
+    out += '"';
+    // No trail byte lies below 0x40, so every quote byte is a quote.
+    for (const char c : field) {
+        out += c;
+        if (c == '"') out += '"';
+    }
+    out += '"';
+    return out;
 }
 
 bool NeedsOutputQuotes(std::string_view field, char delimiter) {
@@ -81,14 +86,7 @@ void AppendOutputField(std::string& out, std::string_view field, char delimiter)
         out += field;
         return;
     }
-    out += '"';
-    for (std::size_t p = 0; p < field.size();) {
-        const std::size_t next = NextChar(field, p);
-        if (field[p] == '"') out += '"';
-        out.append(field.substr(p, next - p));
-        p = next;
-    }
-    out += '"';
+    out += QuoteField(field);
 }
 
 namespace {

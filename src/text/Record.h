@@ -16,9 +16,13 @@ constexpr char kTab = '\t';
 
 // Counts the fields of line[0, len). With normalise set the bytes are rewritten
 // in place into the row string (never longer than the input) and len is set to
-// its length. stripQuotes is the document's quote flag.
+// its length. stripQuotes is the document's quote flag. Bytes a row string
+// cannot hold (TAB, CR and LF inside quotes) are left out and added to dropped,
+// so that the caller can say so.
+int CountFields(char* line, std::size_t& len, char delim, bool normalise, bool stripQuotes, std::size_t& dropped);
 int CountFields(char* line, std::size_t& len, char delim, bool normalise, bool stripQuotes);
 // The same on a string; with normalise set the string becomes the row string.
+int CountFields(std::string& line, char delim, bool normalise, bool stripQuotes, std::size_t& dropped);
 int CountFields(std::string& line, char delim, bool normalise, bool stripQuotes);
 // Counting only (normalise clear, strip-quotes clear). Quotes still group, so
 // on a row string whose fields hold quote characters this is not the field
@@ -37,7 +41,9 @@ bool SplitFields(std::string_view row, std::vector<std::string>& fields, int wid
 std::string JoinFields(const std::vector<std::string>& fields, int width, char sep);
 void JoinFields(const std::vector<std::string>& fields, int width, char sep, std::string& out);
 
-// A field prepared for writing under the quote flag.
+// A field prepared for writing under the quote flag: enclosed in quotes with
+// every quote inside doubled, so that reading it back under the flag gives
+// the field exactly.
 std::string QuoteField(std::string_view field);
 
 // A field for an output file delimited by delimiter: quoted, with its inner

@@ -12,6 +12,8 @@
 
 #include <cerrno>
 
+#include "app/ShippedFiles.h"
+#include "ui/AppIcon.h"
 #include "ui/Dialogs.h"
 #include "ui/MainFrame.h"
 #include "ui/QtSettingsStore.h"
@@ -32,6 +34,8 @@ void PrepareApplication(QApplication& qapp) {
     QFont::insertSubstitutions(QStringLiteral("MS PGothic"), proportional);
     QFont::insertSubstitutions(ToQ("ＭＳ ゴシック"), fixed);
     QFont::insertSubstitutions(QStringLiteral("MS Gothic"), fixed);
+    QApplication::setWindowIcon(AppIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("tabrix"));
 }
 
 int DesktopShellOpen(const std::filesystem::path& file) {
@@ -47,7 +51,7 @@ void DesktopApp::initInstance() {
     m_store = std::make_unique<QtSettingsStore>();
     m_app.setShellOpen(DesktopShellOpen);
     m_app.initInstance(*m_store, FromQLossy(QDir::currentPath()),
-                       FromQLossy(QCoreApplication::applicationDirPath()));
+                       ShippedFilesDir(FromQLossy(QCoreApplication::applicationDirPath())));
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect usable = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     m_rectReplaced = m_app.fitWindowRect(usable.x() + usable.width(), usable.y() + usable.height());

@@ -29,8 +29,8 @@ QSpinBox* Spin(int minimum, int maximum, int value, QWidget* parent, const char*
     return spin;
 }
 
-QGroupBox* RadioBox(const char* title, std::initializer_list<const char*> captions, QButtonGroup*& group,
-                    QWidget* parent, const char* name) {
+QGroupBox* RadioBox(const char* title, std::span<const char* const> captions, QButtonGroup*& group, QWidget* parent,
+                    const char* name) {
     auto* box = new QGroupBox(ToQ(title), parent);
     group = new QButtonGroup(box);
     group->setObjectName(QLatin1String(name));

@@ -2,7 +2,10 @@
 
 #include "app/Settings.h"
 #include "ui/AggregateDlgs.h"
+#include "ui/CalcDlgs.h"
+#include "ui/CalendarDlgs.h"
 #include "ui/ColSelDlg.h"
+#include "ui/ConvertDlgs.h"
 #include "ui/CtrlFileDlgs.h"
 #include "ui/FileDlgs.h"
 #include "ui/FilterDlgs.h"
@@ -10,7 +13,9 @@
 #include "ui/OptionDlg.h"
 #include "ui/QtUserInterface.h"
 #include "ui/RowColDlgs.h"
+#include "ui/TranslateDlgs.h"
 #include "ui/ViewDlgs.h"
+#include "ui/WorkbookDlgs.h"
 
 namespace tabrix {
 
@@ -20,6 +25,7 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
         return new CFileOpenDlg(model, settings.DefDir, parent);
     });
     registry.add<CNewFile>([](CNewFile& model, QWidget* parent) { return new CNewFileDlg(model, parent); });
+    registry.add<CExcelOptDlg>([](CExcelOptDlg& model, QWidget* parent) { return new ExcelOptionsDialog(model, parent); });
     registry.add<CJumpDlg>([](CJumpDlg& model, QWidget* parent) { return new JumpRowDialog(model, parent); });
     registry.add<CFontDlg>([](CFontDlg& model, QWidget* parent) { return new GridFontDialog(model, parent); });
     registry.add<CColSelDlg>([](CColSelDlg& model, QWidget* parent) { return new ColSelDialog(model, parent); });
@@ -39,10 +45,21 @@ void RegisterDialogs(DialogRegistry& registry, const Settings& settings) {
     registry.add<CSummaryDlg>([](CSummaryDlg& model, QWidget* parent) { return new SummaryWindow(model, parent); });
     registry.add<CDivOptDlg>([](CDivOptDlg& model, QWidget* parent) { return new SplitOptDialog(model, parent); });
     registry.add<CSaveOpt>([](CSaveOpt& model, QWidget* parent) { return new SaveOptDialog(model, parent); });
+    registry.add<CCalCol>([](CCalCol& model, QWidget* parent) { return new CalcColDialog(model, parent); });
+    registry.add<CAutoFillDlg>([](CAutoFillDlg& model, QWidget* parent) { return new AutoFillDialog(model, parent); });
+    registry.add<CColSort>([](CColSort& model, QWidget* parent) { return new ColSortDialog(model, parent); });
+    registry.add<CDigitSetMsg>([](CDigitSetMsg& model, QWidget* parent) { return new DigitSetDialog(model, parent); });
+    registry.add<CDelChar>([](CDelChar& model, QWidget* parent) { return new DelCharDialog(model, parent); });
+    registry.add<CDateConvDlg>([](CDateConvDlg& model, QWidget* parent) { return new FormatConvDialog(model, parent); });
+    registry.add<CNumFormatDlg>([](CNumFormatDlg& model, QWidget* parent) { return new FormatConvDialog(model, parent); });
     registry.add<CMakeCtrlDlg>([](CMakeCtrlDlg& model, QWidget* parent) { return new CtrlFileDialog(model, parent); });
     registry.add<CCtrlColDlg>([](CCtrlColDlg& model, QWidget* parent) { return new CtrlColDialog(model, parent); });
     registry.add<CColAttrReadDlg>([](CColAttrReadDlg& model, QWidget* parent) { return new ColAttrReadDialog(model, parent); });
     registry.add<CSampleCodeDlg>([](CSampleCodeDlg& model, QWidget* parent) { return new SampleCodeDialog(model, parent); });
+    registry.add<CColTransParam>([](CColTransParam& model, QWidget* parent) { return new CodeTranslateDialog(model, parent); });
+    registry.add<CTranDlg>([](CTranDlg& model, QWidget* parent) { return new TranslationScreenDialog(model, parent); });
+    registry.add<CCalenDlg>([](CCalenDlg& model, QWidget* parent) { return new CalendarDialog(model, parent); });
+    registry.add<CTimeDlg>([](CTimeDlg& model, QWidget* parent) { return new TimeDialog(model, parent); });
 }
 
 }  // namespace tabrix

@@ -14,6 +14,13 @@
 
 namespace tabrix {
 
+namespace {
+
+// Set on a window hidden because another document became active.
+constexpr const char* kHiddenWithDocument = "hiddenWithDocument";
+
+}  // namespace
+
 CErrMsgDlg::CErrMsgDlg(CErrMsgList& list, std::function<void()> onClose, QWidget* parent)
     : QWidget(parent, Qt::Window), m_errors(list), m_onClose(std::move(onClose)), m_list(new QTreeWidget(this)) {
     setWindowTitle(ToQ(CErrMsgList::kWindowTitle));
@@ -91,12 +98,25 @@ void CErrMsgDlg::closeEvent(QCloseEvent* event) {
 
 void CErrMsgDlg::release() {
     m_onClose = nullptr;
+    setProperty(kHiddenWithDocument, false);
     hide();
     deleteLater();
 }
 
 ErrMsgWindowHandle::~ErrMsgWindowHandle() {
     if (m_window) m_window->release();
+}
+
+void FollowDocumentActivation(QWidget* documentWindow, bool active) {
+    for (CErrMsgDlg* window : documentWindow->findChildren<CErrMsgDlg*>()) {
+        if (active && window->property(kHiddenWithDocument).toBool()) {
+            window->setProperty(kHiddenWithDocument, false);
+            window->show();
+        } else if (!active && !window->isHidden()) {
+            window->setProperty(kHiddenWithDocument, true);
+            window->hide();
+        }
+    }
 }
 
 ErrorListWindowFactory ErrMsgWindowFactory(CTabrixView& view, QWidget* parent) {

@@ -58,6 +58,10 @@ private:
     QPointer<CErrMsgDlg> m_window;
 };
 
+// An error list window belongs to its document: hidden while another
+// document's window is active, shown again when its own comes back.
+void FollowDocumentActivation(QWidget* documentWindow, bool active);
+
 // The factory the view makes its error list windows with: each window is
 // shown over parent and closes through closeErrorList.
 ErrorListWindowFactory ErrMsgWindowFactory(CTabrixView& view, QWidget* parent);

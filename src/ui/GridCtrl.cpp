@@ -418,6 +418,14 @@ void CGridCtrl::rightClick(int row, int col) {
     if (m_notify) m_notify->onRightClick(row, col);
 }
 
+void CGridCtrl::inputKey() {
+    // An edit in progress is ended first, so the dialog starts from what was typed.
+    endEditing();
+    int row = 0;
+    int col = 0;
+    if (m_notify && focusCell(row, col)) m_notify->onInputKey(row, col);
+}
+
 // Clipboard and modified flags -------------------------------------------------------
 
 void CGridCtrl::cutSelection() {

@@ -178,6 +178,8 @@ private:
 
     void applyInputMethod(QWidget* editor) const;
     void rightClick(int row, int col);
+    // F4: the notifier may open an input dialog for the focus cell.
+    void inputKey();
     void printTo(QPrinter& printer, bool fitColumns) const;
     QPrinter* m_printer = nullptr;
 

@@ -11,7 +11,7 @@ namespace tabrix {
 
 namespace {
 
-enum class KeyCommand { None, Copy, Cut, Paste, SelectAll, Clear };
+enum class KeyCommand { None, Copy, Cut, Paste, SelectAll, Clear, Input };
 
 KeyCommand CommandOf(const QKeyEvent& key) {
     if (key.matches(QKeySequence::Copy)) return KeyCommand::Copy;
@@ -19,6 +19,7 @@ KeyCommand CommandOf(const QKeyEvent& key) {
     if (key.matches(QKeySequence::Paste)) return KeyCommand::Paste;
     if (key.matches(QKeySequence::SelectAll)) return KeyCommand::SelectAll;
     if (key.key() == Qt::Key_Delete && key.modifiers() == Qt::NoModifier) return KeyCommand::Clear;
+    if (key.key() == Qt::Key_F4 && key.modifiers() == Qt::NoModifier) return KeyCommand::Input;
     return KeyCommand::None;
 }
 
@@ -64,6 +65,9 @@ void GridView::keyPressEvent(QKeyEvent* event) {
             break;
         case KeyCommand::Clear:
             m_grid.cutSelection();
+            break;
+        case KeyCommand::Input:
+            m_grid.inputKey();
             break;
         case KeyCommand::None:
             QTableView::keyPressEvent(event);

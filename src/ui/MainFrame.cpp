@@ -19,6 +19,8 @@
 #include "app/TabrixApp.h"
 #include "ui/AboutDlg.h"
 #include "ui/ChildFrame.h"
+#include "ui/ErrMsgDlg.h"
+#include "ui/HelpLinePane.h"
 #include "ui/QtText.h"
 #include "ui/QtUserInterface.h"
 
@@ -52,6 +54,10 @@ CMainFrame::CMainFrame(CTabrixApp& app, QtUserInterface& ui, QWidget* parent)
     connect(m_actions, &CommandActions::triggered, this, &CMainFrame::runCommand);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* child = qobject_cast<CChildFrame*>(window)) m_lastActive = child;
+        // A window losing the focus to a dialog stays the active document.
+        if (window) {
+            for (QMdiSubWindow* other : m_mdi->subWindowList()) FollowDocumentActivation(other, other == window);
+        }
         refreshFromActive();
     });
     registerOwnCommands();
@@ -258,7 +264,7 @@ void CMainFrame::fillToolBar(QToolBar* bar, ToolbarId id) {
 
 void CMainFrame::buildStatusBar() {
     QStatusBar* bar = statusBar();
-    m_messagePane = new QLabel(bar);
+    m_messagePane = new CHelpLinePane(bar);
     bar->addWidget(m_messagePane, 1);
     // Widths fit the widest texts the panes show.
     const char* const samples[] = {"変更", "絞込 999,999行", "9,999,999行999列", "Col.999999.999 (9999 byte)"};
@@ -274,7 +280,7 @@ void CMainFrame::buildStatusBar() {
 }
 
 QString CMainFrame::paneText(StatusPane pane) const {
-    if (pane == StatusPane::Message) return m_messagePane->text();
+    if (pane == StatusPane::Message) return m_messagePane->fullText();
     return m_panes[static_cast<std::size_t>(pane) - 1]->text();
 }
 
@@ -298,7 +304,7 @@ void CMainFrame::refreshPanes() {
         panes.size = "0行";
         panes.position = "  ";
     }
-    m_messagePane->setText(ToQ(panes.message));
+    m_messagePane->setFullText(ToQ(panes.message));
     m_panes[0]->setText(ToQ(panes.changed));
     m_panes[1]->setText(ToQ(panes.filter));
     m_panes[2]->setText(ToQ(panes.size));

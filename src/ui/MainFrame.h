@@ -29,6 +29,7 @@ class QUrl;
 namespace tabrix {
 
 class CChildFrame;
+class CHelpLinePane;
 class CTabrixApp;
 class QtUserInterface;
 
@@ -124,7 +125,7 @@ private:
     QToolBar* m_convertBar = nullptr;
     QToolBar* m_pageBar = nullptr;
     QComboBox* m_pageCombo = nullptr;
-    QLabel* m_messagePane = nullptr;
+    CHelpLinePane* m_messagePane = nullptr;
     std::array<QLabel*, 4> m_panes{};
     bool m_convertBarWanted = false;
     QPrinter m_printer;

@@ -12,6 +12,7 @@
 #include "ui/ModelDialog.h"
 #include "ui/ProgDlg.h"
 #include "ui/QtText.h"
+#include "ui/WorkbookDlgs.h"
 
 namespace tabrix {
 
@@ -46,7 +47,10 @@ std::string UnencodableMessage(const QString& badChar) {
 
 QtUserInterface::QtUserInterface(QWidget* parentWidget) : m_parent(parentWidget) {}
 
-QtUserInterface::~QtUserInterface() { delete m_progress; }
+QtUserInterface::~QtUserInterface() {
+    delete m_progress;
+    delete m_reading;
+}
 
 MsgResult QtUserInterface::messageBox(std::string_view text, MsgIcon icon, MsgButtons buttons) {
     QMessageBox box(m_parent);
@@ -82,6 +86,11 @@ void QtUserInterface::beep() { QApplication::beep(); }
 IProgress& QtUserInterface::progress() {
     if (!m_progress) m_progress = new CProgDlg(m_parent);
     return *m_progress;
+}
+
+IReadingWindow& QtUserInterface::readingWindow() {
+    if (!m_reading) m_reading = new ReadingWindow(m_parent);
+    return *m_reading;
 }
 
 void QtUserInterface::beginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -21,6 +21,7 @@ namespace tabrix {
 
 class CProgDlg;
 class ModelDialog;
+class ReadingWindow;
 
 class DialogRegistry {
 public:
@@ -68,6 +69,7 @@ public:
     bool getOpenFileName(FileDialogRequest& request) override;
     bool getSaveFileName(FileDialogRequest& request) override;
     bool runModal(CDialogModel& dialog) override;
+    IReadingWindow& readingWindow() override;
 
     void setParentWidget(QWidget* parent) { m_parent = parent; }
     DialogRegistry& dialogs() { return m_dialogs; }
@@ -79,6 +81,7 @@ private:
     DialogRegistry m_dialogs;
     // Owned by the parent widget when there is one, which may go first.
     QPointer<CProgDlg> m_progress;
+    QPointer<ReadingWindow> m_reading;
 };
 
 }  // namespace tabrix

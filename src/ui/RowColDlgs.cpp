@@ -59,6 +59,7 @@ ColCopyDialog::ColCopyDialog(CColCopyDlg& model, QWidget* parent)
     auto* source = new QLineEdit(QString::number(model.m_nSource), this);
     source->setObjectName(QStringLiteral("source"));
     source->setReadOnly(true);
+    source->setMaximumWidth(80);
     auto* browse = new QPushButton(ToQ("参照"), this);
     browse->setObjectName(QStringLiteral("browse"));
     connect(browse, &QPushButton::clicked, this, [this] {

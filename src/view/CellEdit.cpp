@@ -18,14 +18,21 @@ void CTabrixView::setIme(ImeRequest request) {
     if (m_imeHook) m_imeHook(request);
 }
 
-bool CTabrixView::BeginCellEdit(int row, int col) {
+bool CTabrixView::cellEditable(int row, int col, CColCtrl*& rec) const {
+    rec = nullptr;
     if (lineOfRow(row) < 0) return false;
+    rec = m_doc.m_CtrlFile.FindCol(col - m_nFixedCols + 1);
+    return !rec || (!rec->isVirtual() && rec->m_bEdit);
+}
+
+bool CTabrixView::BeginCellEdit(int row, int col) {
+    CColCtrl* rec = nullptr;
+    if (!cellEditable(row, col, rec)) return false;
     m_strEditBefore = m_grid.itemText(row, col);
     std::string text = m_strEditBefore;
     m_doc.marksToSpaces(text);
     const CCtrlFile& cf = m_doc.m_CtrlFile;
-    if (CColCtrl* rec = cf.FindCol(col - m_nFixedCols + 1)) {
-        if (rec->isVirtual() || !rec->m_bEdit) return false;
+    if (rec) {
         const EraTable eras = EraTableOf(m_app.settings);
         PrepareInput(text, *rec, ValidationContext{eras, *m_pClock});
         setIme(SetColImeMode(cf.m_nImeMode, rec, true));

@@ -45,29 +45,14 @@ void Join(const std::vector<std::string_view>& fields, std::string& out) {
     }
 }
 
-// Rebuilds every line with build(row, out). A pass that makes rows longer
-// writes them into a fresh store, which then replaces the old one; otherwise
-// each row is written over its own bytes.
+// Rebuilds every line with build(row, out), releasing the old rows' memory as
+// the pass goes.
 template <typename Build>
-void RebuildLines(CLineStore& lines, bool growing, ProgressScope& progress, Build build) {
-    std::string out;
-    if (!growing) {
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::string_view row = lines[i];
-            build(row, out);
-            if (out != row) lines.set(i, out);
-            Advance(progress, i);
-        }
-        return;
-    }
-    CLineStore fresh;
-    fresh.reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        build(lines[i], out);
-        fresh.push_back(out);
-        Advance(progress, i);
-    }
-    lines.replaceAll(std::move(fresh));
+void RebuildLines(CLineStore& lines, ProgressScope& progress, Build build) {
+    lines.rebuild([&](std::size_t line, std::string_view row, std::string& out) {
+        build(row, out);
+        Advance(progress, line);
+    });
 }
 
 // Runs change(fields) over the lines from first that pass; a line is stored
@@ -155,7 +140,7 @@ void InsertFields(CLineStore& lines, int width, bool titleLine, int after, int c
                   const std::string& value, ProgressScope& progress) {
     std::vector<std::string_view> fields;
     std::size_t line = 0;
-    RebuildLines(lines, true, progress, [&](std::string_view row, std::string& out) {
+    RebuildLines(lines, progress, [&](std::string_view row, std::string& out) {
         const std::string_view added = titleLine && line++ == 0 ? std::string_view(title) : std::string_view(value);
         // A row of the full width takes the new fields where they go, unsplit.
         int rowFields = 0;
@@ -181,7 +166,7 @@ void InsertFields(CLineStore& lines, int width, bool titleLine, int after, int c
 void DeleteFields(CLineStore& lines, int width, const std::vector<int>& cols, ProgressScope& progress) {
     std::vector<std::string_view> fields;
     std::vector<std::string_view> kept;
-    RebuildLines(lines, false, progress, [&](std::string_view row, std::string& out) {
+    RebuildLines(lines, progress, [&](std::string_view row, std::string& out) {
         SplitViews(row, width, fields);
         kept.clear();
         std::size_t next = 0;
@@ -212,8 +197,7 @@ void MergeColumns(CTabrixDoc& doc, int first, int last, const std::string& separ
     const int width = doc.columnCount();
     std::vector<std::string_view> fields;
     std::string merged;
-    // The separator takes the place of a TAB: longer ones make the rows grow.
-    RebuildLines(doc.lines(), separator.size() > 1, progress, [&](std::string_view row, std::string& out) {
+    RebuildLines(doc.lines(), progress, [&](std::string_view row, std::string& out) {
         SplitViews(row, width, fields);
         merged.clear();
         for (int k = 0; k <= last - first; ++k) {
@@ -268,7 +252,7 @@ void SplitColumn(CTabrixDoc& doc, int col, const SplitRule& rule, int passes, Pr
     const int width = doc.columnCount();
     std::vector<std::string_view> fields;
     std::vector<std::string_view> pieces(static_cast<std::size_t>(passes) + 1);
-    RebuildLines(doc.lines(), true, progress, [&](std::string_view row, std::string& out) {
+    RebuildLines(doc.lines(), progress, [&](std::string_view row, std::string& out) {
         SplitViews(row, width, fields);
         std::string_view rest = fields[static_cast<std::size_t>(col - 1)];
         for (int k = 0; k < passes; ++k) {
@@ -290,7 +274,7 @@ void ReorderColumns(CTabrixDoc& doc, const std::vector<int>& order, ProgressScop
     const int width = doc.columnCount();
     std::vector<std::string_view> fields;
     std::vector<std::string_view> moved;
-    RebuildLines(doc.lines(), false, progress, [&](std::string_view row, std::string& out) {
+    RebuildLines(doc.lines(), progress, [&](std::string_view row, std::string& out) {
         SplitViews(row, width, fields);
         moved.clear();
         for (int col : order) moved.push_back(fields[static_cast<std::size_t>(col - 1)]);

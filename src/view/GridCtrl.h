@@ -51,6 +51,8 @@ public:
     // edits come between these two calls.
     virtual void onEditGroupBegin(const char* caption) { (void)caption; }
     virtual void onEditGroupEnd() {}
+    // F4 on the focus cell: the view may open an input dialog for it.
+    virtual void onInputKey(int row, int col) { (void)row, (void)col; }
 };
 
 class IGridCtrl {

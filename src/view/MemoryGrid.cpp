@@ -290,4 +290,8 @@ void MemoryGrid::rightClick(int row, int col) {
     if (m_notify) m_notify->onRightClick(row, col);
 }
 
+void MemoryGrid::pressInputKey() {
+    if (m_notify && m_focusRow >= 0 && m_focusCol >= 0) m_notify->onInputKey(m_focusRow, m_focusCol);
+}
+
 }  // namespace tabrix

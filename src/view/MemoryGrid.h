@@ -114,6 +114,8 @@ public:
     // end-edit (a rejection restores the text from before). True when stored.
     bool editCell(int row, int col, const std::string& text);
     void rightClick(int row, int col);
+    // F4 on the focus cell.
+    void pressInputKey();
 
     // What a test observes.
     const std::string& clipboardText() const { return m_clipboard; }
@@ -202,7 +204,9 @@ private:
     std::vector<PrintJob> m_prints;
     std::string m_clipboard;
     std::size_t m_cellWrites = 0;
-    std::size_t m_cellLimit = static_cast<std::size_t>(-1);
+    // A gigabyte of cells, as the desktop grid allows: a larger shape is
+    // refused before anything is allocated.
+    std::size_t m_cellLimit = (std::size_t{1} << 30) / sizeof(Cell);
     int m_pixelsPerInch = 96;
 };
 

@@ -14,37 +14,84 @@ namespace {
 
 constexpr std::size_t kNoField = static_cast<std::size_t>(-1);
 
-// Up to eight characters of a key as two numbers that order as the
-// character comparison does: every character is one 16-bit unit, a
-// single-byte character its byte and a double-byte one lead * 256 + trail.
-// A key that ends early is padded with zero units, so equal prefixes are
-// settled by comparing the whole keys.
-struct KeyPrefix {
-    std::uint64_t high = 0;
-    std::uint64_t low = 0;
-};
+// A line's keys as 16-bit units that order as the key comparison does: each
+// character is one unit, one more than its code (a single-byte character
+// its byte, a double-byte one lead * 256 + trail), and the keys are parted
+// by a zero unit, which sorts below every character as the end of a shorter
+// key does. The first units, packed four to a number, let most comparisons
+// look at numbers only; when the units of both lines fit, equal numbers mean
+// equal keys and no row is read again.
+constexpr int kUnitsPerWord = 4;
 
-KeyPrefix PrefixOf(std::string_view key) {
-    KeyPrefix prefix;
-    std::size_t p = 0;
-    for (int unit = 0; unit < 8; ++unit) {
-        std::uint64_t value = 0;
-        if (p < key.size()) {
+// Calls put(unit) for each unit of the keys until it returns false.
+template <typename Put>
+void ForEachUnit(const std::string_view* keys, std::size_t count, Put put) {
+    for (std::size_t k = 0; k < count; ++k) {
+        if (k && !put(0)) return;
+        const std::string_view key = keys[k];
+        for (std::size_t p = 0; p < key.size();) {
             const std::size_t next = NextChar(key, p);
-            value = static_cast<unsigned char>(key[p]);
-            if (next - p == 2) value = value << 8 | static_cast<unsigned char>(key[p + 1]);
+            std::uint64_t code = static_cast<unsigned char>(key[p]);
+            if (next - p == 2) code = code << 8 | static_cast<unsigned char>(key[p + 1]);
+            if (!put(code + 1)) return;
             p = next;
         }
-        std::uint64_t& word = unit < 4 ? prefix.high : prefix.low;
-        word = word << 16 | value;
     }
-    return prefix;
 }
 
+template <int Words>
 struct SortEntry {
-    KeyPrefix prefix;
-    std::uint32_t index;
+    std::uint64_t words[Words] = {};
+    std::uint32_t index = 0;
+    bool complete = true;  // every unit of the keys is in words
 };
+
+template <int Words>
+SortEntry<Words> PrefixOf(const std::string_view* keys, std::size_t count) {
+    SortEntry<Words> entry;
+    int units = 0;
+    ForEachUnit(keys, count, [&](std::uint64_t unit) {
+        if (units == Words * kUnitsPerWord) {
+            entry.complete = false;
+            return false;
+        }
+        entry.words[units / kUnitsPerWord] |= unit << (16 * (kUnitsPerWord - 1 - units % kUnitsPerWord));
+        ++units;
+        return true;
+    });
+    return entry;
+}
+
+// The order of the lines by their keys (keysPerLine views per line).
+template <int Words>
+std::vector<std::uint32_t> OrderByKeys(const std::vector<std::string_view>& keys, std::size_t keysPerLine,
+                                       bool descending) {
+    const std::size_t count = keysPerLine ? keys.size() / keysPerLine : 0;
+    std::vector<SortEntry<Words>> entries(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        entries[i] = PrefixOf<Words>(&keys[i * keysPerLine], keysPerLine);
+        entries[i].index = static_cast<std::uint32_t>(i);
+    }
+    auto compareKeys = [&](const SortEntry<Words>& a, const SortEntry<Words>& b) {
+        for (int w = 0; w < Words; ++w)
+            if (a.words[w] != b.words[w]) return a.words[w] < b.words[w] ? -1 : 1;
+        if (a.complete && b.complete) return 0;
+        for (std::size_t k = 0; k < keysPerLine; ++k) {
+            const int c = CompareSjis(keys[a.index * keysPerLine + k], keys[b.index * keysPerLine + k]);
+            if (c != 0) return c;
+        }
+        return 0;
+    };
+    // Ties fall back on the store order, which makes the order total and the sort stable.
+    std::sort(entries.begin(), entries.end(), [&](const SortEntry<Words>& a, const SortEntry<Words>& b) {
+        const int c = compareKeys(a, b);
+        if (c != 0) return descending ? c > 0 : c < 0;
+        return a.index < b.index;
+    });
+    std::vector<std::uint32_t> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = entries[i].index;
+    return order;
+}
 
 }  // namespace
 
@@ -81,33 +128,24 @@ std::vector<std::uint32_t> SortedLineOrder(const CLineStore& lines, std::size_t 
                                            const std::vector<int>& keyCols, bool descending) {
     const std::size_t count = first < lines.size() ? lines.size() - first : 0;
     const std::size_t keysPerLine = keyCols.size();
+    if (keysPerLine == 0) {
+        std::vector<std::uint32_t> order(count);
+        for (std::size_t i = 0; i < count; ++i) order[i] = static_cast<std::uint32_t>(i);
+        return order;
+    }
     // The keys are taken once, as views of the rows; no row is split per comparison.
     std::vector<std::string_view> keys(count * keysPerLine);
-    std::vector<SortEntry> entries(count);
+    int longest = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view row = lines[first + i];
         for (std::size_t k = 0; k < keysPerLine; ++k) keys[i * keysPerLine + k] = FieldOf(row, keyCols[k]);
-        entries[i].prefix = keysPerLine ? PrefixOf(keys[i * keysPerLine]) : KeyPrefix{};
-        entries[i].index = static_cast<std::uint32_t>(i);
+        int units = 0;
+        ForEachUnit(&keys[i * keysPerLine], keysPerLine, [&](std::uint64_t) { return ++units <= 16; });
+        longest = std::max(longest, units);
     }
-    auto compareKeys = [&](const SortEntry& a, const SortEntry& b) {
-        if (a.prefix.high != b.prefix.high) return a.prefix.high < b.prefix.high ? -1 : 1;
-        if (a.prefix.low != b.prefix.low) return a.prefix.low < b.prefix.low ? -1 : 1;
-        for (std::size_t k = 0; k < keysPerLine; ++k) {
-            const int c = CompareSjis(keys[a.index * keysPerLine + k], keys[b.index * keysPerLine + k]);
-            if (c != 0) return c;
-        }
-        return 0;
-    };
-    // Ties fall back on the store order, which makes the order total and the sort stable.
-    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
-        const int c = compareKeys(a, b);
-        if (c != 0) return descending ? c > 0 : c < 0;
-        return a.index < b.index;
-    });
-    std::vector<std::uint32_t> order(count);
-    for (std::size_t i = 0; i < count; ++i) order[i] = entries[i].index;
-    return order;
+    // Short keys sort on small entries; longer ones carry more of themselves.
+    if (longest <= 2 * kUnitsPerWord) return OrderByKeys<2>(keys, keysPerLine, descending);
+    return OrderByKeys<4>(keys, keysPerLine, descending);
 }
 
 void SortLines(CLineStore& lines, std::size_t first, const std::vector<int>& keyCols, bool descending) {

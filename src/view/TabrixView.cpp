@@ -20,7 +20,9 @@ CTabrixView::~CTabrixView() {
     if (m_doc.m_pView == this) m_doc.m_pView = nullptr;
 }
 
-void CTabrixView::OnInitialUpdate() {
+void CTabrixView::OnInitialUpdate() { OnInitialUpdate(m_app.settings.Psize); }
+
+void CTabrixView::OnInitialUpdate(int pageRows) {
     const Settings& settings = m_app.settings;
     m_grid.setListMode(false);
     m_grid.setEditable(true);
@@ -30,7 +32,7 @@ void CTabrixView::OnInitialUpdate() {
     m_grid.setDefaultTextColor(settings.ForeColor);
     m_grid.setDefaultBackColor(settings.BackColor1);
     m_grid.setGridFont(GridFontOfSettings(settings, m_grid.pixelsPerInchY()));
-    m_nPageSize = std::max(1, settings.Psize);
+    m_nPageSize = std::max(1, pageRows);
     m_nPage = 1;
     RefreshPageList();
     if (ResizeGrid()) {
@@ -44,8 +46,11 @@ void CTabrixView::OnInitialUpdate() {
 }
 
 bool CTabrixView::ResizeGrid() {
-    if (!m_grid.setColumnCount(m_doc.columnCount() + m_nFixedCols)) return false;
-    if (!m_grid.setRowCount(m_nPageSize + m_nFixedRows)) return false;
+    if (!m_grid.setColumnCount(m_doc.columnCount() + m_nFixedCols) ||
+        !m_grid.setRowCount(m_nPageSize + m_nFixedRows)) {
+        m_app.ui.messageBox(kGridOutOfMemory, MsgIcon::Stop);
+        return false;
+    }
     m_grid.setFixedRowCount(m_nFixedRows);
     m_grid.setFixedColumnCount(m_nFixedCols);
     return true;

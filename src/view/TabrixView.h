@@ -35,6 +35,8 @@
 #include "view/SummaryDlg.h"
 #include "view/UndoAction.h"
 #include "view/RowFilter.h"
+#include "view/RowRewrite.h"
+#include "view/TranslatePass.h"
 
 namespace tabrix {
 
@@ -48,6 +50,8 @@ public:
     static constexpr const char* kNoCommaInCsv = "ＣＳＶファイル時は、カンマは入力出来ません。";
     static constexpr const char* kLayoutCancelsFilter = "列が変更された為、絞込表示を解除します。";
     static constexpr const char* kCheckProgress = "ﾃﾞｰﾀﾁｪｯｸ中";
+    static constexpr const char* kGridOutOfMemory =
+        "メモリが不足している為、１ページ分の表を作成出来ません。\nオプションの「入力画面の１ﾍﾟｰｼﾞ行数」を減らして下さい。";
     static constexpr const char* kSelectOneColumn = "列を１列選択して下さい。";
     static constexpr const char* kSelectColumns = "列を１列以上選択して下さい。";
     static constexpr const char* kSelectSortKeys = "ソート基準の列を１列以上選択して下さい。";
@@ -81,8 +85,11 @@ public:
     // The first display: grid behaviour, colours and font from the settings,
     // one page of Psize rows, the first page shown and sized, nothing modified.
     void OnInitialUpdate();
-    // Shapes the grid to the column count and one page; false when the grid
-    // could not allocate it.
+    // The same with pages of pageRows rows: a run that shows no page (the
+    // command line) takes the smallest grid.
+    void OnInitialUpdate(int pageRows);
+    // Shapes the grid to the column count and one page; false, after saying
+    // so, when the grid could not allocate it.
     bool ResizeGrid();
     // Recounts the pages of the store and brings the current page into range.
     void RefreshPageList();
@@ -196,6 +203,14 @@ public:
     void OnUndo();
     void OnRedo();
     std::string UndoMenuCaption(CommandId id) const;
+    // "CD翻訳": the codes of the one selected column translated from a file.
+    void OnCodeTranslate();
+    // What the last "CD翻訳" found and missed.
+    const TranslateCounts& lastTranslation() const { return m_lastTranslation; }
+    // F4 on a cell: the translation screen of a translated column, the
+    // calendar of a date column or the time dialog of a time column; the
+    // value picked ends the cell's edit as if it had been typed.
+    void OnInputKey(int row, int col);
 
     // What the rules of the commands and the context menu look at.
     ViewFacts facts() const;
@@ -215,6 +230,7 @@ public:
         m_doc.undoJournal().end();
         notifyChanged();
     }
+    void onInputKey(int row, int col) override { OnInputKey(row, col); }
 
     // IDocView
     void endCellEdit() override { m_grid.endEditing(); }
@@ -265,6 +281,16 @@ private:
     void OnColumnHide();
     void OnColumnShowAll();
     void OnColumnWidth();
+    // Calculation, autofill, the column sort and the conversion commands.
+    void OnColCalc();
+    void OnColAutoFill();
+    void OnColSort();
+    void OnConvertColumns(CommandId id);
+    void OnFormatConvert(bool date);
+    // The lines the filter shows, decided before a pass changes the store; empty while the filter is off.
+    LineMask PassingLines();
+    // The redisplay after a result was written; an added column switches the filter off and clears it.
+    void EndResultColumn(bool added);
     // The message when deleting columns would lose what the schema refers to; empty when none.
     std::string columnDeletionRefusal(const std::vector<int>& cols) const;
     // Refuses (with the message) a layout that would pass the column limit.
@@ -274,6 +300,13 @@ private:
     DataLines passLines();
     // Position of a line among the rows ShowPage shows (1-based), or 0.
     int dataRowOfLine(std::size_t line);
+    // The begin-edit checks: the row shows a line and the column's record
+    // allows editing; the record (null without one) is given back.
+    bool cellEditable(int row, int col, CColCtrl*& rec) const;
+    // The pickers of F4; true with the text to end the edit with.
+    bool pickCode(int col, const CColCtrl& rec, const std::string& value, std::string& result);
+    bool pickDate(const CColCtrl& rec, const std::string& value, const LocalDateTime& now, std::string& result);
+    bool pickTime(const CColCtrl& rec, const std::string& value, const LocalDateTime& now, std::string& result);
 
     void resetCells(const std::vector<ColumnLook>& looks);
     void showTitles(const std::vector<ColumnLook>& looks);
@@ -292,6 +325,7 @@ private:
     std::function<void(ImeRequest)> m_imeHook;
     ContextMenuHook m_contextMenuHook;
     std::string m_strEditBefore;  // the cell's text before the edit began
+    TranslateCounts m_lastTranslation;
     CErrMsgList m_errors{*this};
     ErrorListWindowFactory m_errorWindowFactory;
     std::unique_ptr<IErrorListWindow> m_pErrDlg;

@@ -86,8 +86,22 @@ bool CTabrixView::runCommand(CommandId id) {
         case CommandId::Filter: OnFilter(); break;
         case CommandId::FileSplitSave: OnSplitSave(); break;
         case CommandId::FileConditionalSave: OnConditionalSave(); break;
+        case CommandId::ColCalc: OnColCalc(); break;
+        case CommandId::ColAutoFill: OnColAutoFill(); break;
+        case CommandId::ColSort: OnColSort(); break;
+        case CommandId::ConvAddText: case CommandId::ConvDeleteText: case CommandId::ConvUpper:
+        case CommandId::ConvLower: case CommandId::ConvHalfKanaToFull: case CommandId::ConvHalfToFull:
+        case CommandId::ConvFullToHalf: case CommandId::ConvHiraganaToKatakana:
+        case CommandId::ConvKatakanaToHiragana: case CommandId::ConvFullUpperToLower:
+        case CommandId::ConvFullLowerToUpper: case CommandId::ConvSmallKanaToPlain:
+        case CommandId::ConvPlainToSmallKana: case CommandId::ConvQuote: case CommandId::ConvUnquote:
+            OnConvertColumns(id);
+            break;
+        case CommandId::ConvDateFormat: OnFormatConvert(true); break;
+        case CommandId::ConvNumberFormat: OnFormatConvert(false); break;
         case CommandId::CtrlFileEdit: OnCtrlFileEdit(); break;
         case CommandId::Aggregate: OnAggregate(); break;
+        case CommandId::CodeTranslate: OnCodeTranslate(); break;
         default: break;
     }
     action.end();

@@ -24,8 +24,15 @@ TEST_F(OptionModel, ChecksRunInOrderWithTheirMessages) {
     EXPECT_EQ(m_option.validate(), "ディレクトリ名を入力して下さい。");
     m_option.DefDir = "/data";
     EXPECT_EQ(m_option.validate(), "半角スペース文字を表示する場合は、１文字で入力して下さい。");
+    // A mark that records use as structure would not turn back into a space.
+    for (const char* unusable : {"\t", "\"", "\x01"}) {
+        m_option.HanspChar = unusable;
+        EXPECT_EQ(m_option.validate(), "半角スペース表示文字に、TAB・制御文字・ダブルコーテーションは使用出来ません。");
+    }
     m_option.HanspChar = "_";
     EXPECT_EQ(m_option.validate(), "全角スペース文字を表示する場合は、２文字で入力して下さい。");
+    m_option.ZenspChar = "__";
+    EXPECT_EQ(m_option.validate(), "全角スペース文字を表示する場合は、全角１文字で入力して下さい。");
     m_option.ZenspChar = "■";
     EXPECT_EQ(m_option.validate(), "元号は、入力必須です。");
     m_option.GengoShort[1] = "T";
@@ -39,7 +46,7 @@ TEST_F(OptionModel, SpaceMarksAreCheckedOnlyWhileShown) {
     m_option.ZenspChar = "";
     EXPECT_EQ(m_option.validate(), "");
     m_option.ZenspDisp = true;
-    m_option.ZenspChar = "__";  // two bytes is all the check asks
+    m_option.ZenspChar = "□";
     EXPECT_EQ(m_option.validate(), "");
 }
 

@@ -66,9 +66,11 @@ TEST(CliSplitSelect, WriteTheirFilesAndSayHowMany) {
     r = RunCli({"select", file, out, "--title", "--dup", "1", "--no-title-out"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(ReadBytes(out), "a,1\r\nb,3\r\nc,4\r\n");
-    r = RunCli({"select", file, (dir / "o.xls").string(), "--out-delim", "excel"});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, U8(u8"tabrix-cli: EXCEL形式の出力は、まだ出来ません。\n"));
+    const std::string workbook = (dir / "o.xls").string();
+    r = RunCli({"select", file, workbook, "--title", "--search", "1", "a", "--out-delim", "excel"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "tabrix-cli: " + workbook + U8(u8"にＥＸＣＥＬ形式で3件保存しました。\n"));
+    EXPECT_EQ(RunCli({"info", workbook}).out, "lines=3 columns=2 min=2 max=2 delimiter=tab\n");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "document/FileOpenDlg.h"
 #include "support/DocFixture.h"
+#include "support/FileSizeLimit.h"
 #include "support/SharedData.h"
 
 namespace tabrix {
@@ -61,11 +62,12 @@ TEST(DocSave, FieldHoldingTheDelimiterIsWrittenAsItIs) {
     doc.lines().set(0, "x,y\tz");
     ASSERT_TRUE(doc.OnSaveDocument(f.path("a.csv")));
     EXPECT_EQ(ReadBytes(f.dir / "a.csv"), "x,y,z\r\n");
-    // With the quote flag, a field ending in a quote is taken as quoted already.
+    // With the quote flag every field is quoted and its quotes doubled, so
+    // that reading it back gives the same values.
     doc.m_CtrlFile.m_bQuote = true;
     doc.lines().set(0, "5\"\tx\"y");
     ASSERT_TRUE(doc.OnSaveDocument(f.path("a.csv")));
-    EXPECT_EQ(ReadBytes(f.dir / "a.csv"), "5\",\"x\"y\"\r\n");
+    EXPECT_EQ(ReadBytes(f.dir / "a.csv"), "\"5\"\"\",\"x\"\"y\"\r\n");
 }
 
 TEST(DocSave, ShortRowsArePaddedAndMarksBecomeSpaces) {
@@ -94,25 +96,7 @@ TEST(DocSave, KenAllComesBackByteForByte) {
     EXPECT_TRUE(ReadBytes(f.dir / "copy.csv") == bytes);
 }
 
-// Makes writes beyond a few bytes fail as on a full disk, for one scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    sighandler_t m_oldHandler;
-};
+using test::FileSizeLimit;
 
 TEST(DocSave, FailedWriteKeepsTheOldFileAndTheStore) {
     DocFixture f;

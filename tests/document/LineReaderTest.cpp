@@ -45,6 +45,26 @@ TEST(LineReader, EveryTerminatorAtEveryBlockSize) {
     }
 }
 
+TEST(LineReader, LinesLongerThanTheBufferGrowIt) {
+    // A short line, a 5 MB line (past two default blocks) and a last line without terminator.
+    const std::string huge(5u << 20, '\x82');
+    const std::string bytes = "a,b\r\n" + huge + "\r\nz";
+    test::TempDir dir;
+    const auto path = dir.write("long.txt", bytes);
+    CLineReader reader;
+    ASSERT_TRUE(reader.open(path.string()));
+    std::vector<std::size_t> lengths;
+    std::string last;
+    ASSERT_TRUE(reader.forEachLine([&](char* line, std::size_t n) {
+        lengths.push_back(n);
+        if (n == huge.size()) EXPECT_EQ(std::string_view(line, n), huge);
+        last.assign(line, n);
+        return true;
+    }));
+    EXPECT_EQ(lengths, (std::vector<std::size_t>{3, huge.size(), 1}));
+    EXPECT_EQ(last, "z");
+}
+
 TEST(LineReader, RefusesMissingFilesAndFolders) {
     test::TempDir dir;
     CLineReader missing;

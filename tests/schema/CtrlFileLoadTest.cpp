@@ -180,6 +180,10 @@ TEST(CtrlFileLoad, EverySyntaxErrorHasItsMessage) {
         {"[COL]\r\nLENGTH=99999999999", "入力最大項目長が不正です（1:LENGTH=99999999999）"},
         {"[COL]\r\nALLLEN=0", "全体桁数指定が不正です（1:ALLLEN=0）"},
         {"[COL]\r\nPOINT=-1", "少数以下桁数指定が不正です（1:POINT=-1）"},
+        // Numbers that size what is written have an upper bound.
+        {"[COL]\r\nPOINT=100", "少数以下桁数指定が不正です（1:POINT=100）"},
+        {"[COL]\r\nPOINT=10000000", "少数以下桁数指定が不正です（1:POINT=10000000）"},
+        {"[COL]\r\nLENGTH=65536", "入力最大項目長が不正です（1:LENGTH=65536）"},
         {"[COL]\r\nOBLIGATE=Y", "必須入力指定が不正です（1:OBLIGATE=Y）"},
         {"[COL]\r\nNODISP=Y", "非表示指定が不正です（1:NODISP=Y）"},
         {"[COL]\r\nHANSPCONV=Y", "半角ｽﾍﾟｰｽ変換指定が不正です（1:HANSPCONV=Y）"},
@@ -227,6 +231,8 @@ TEST(CtrlFileLoad, LengthMinusOneAndPointZeroAreAccepted) {
     ASSERT_EQ(f.load("[COL]\r\nTITLE=A\r\nLENGTH=-1\r\nPOINT=0\r\nLENGTH= 12ABC\r\n"), 1) << f.ui.lastMessage();
     EXPECT_EQ(f.ctrl.m_Cols[0]->m_nLength, 12);  // the later setting wins, read up to the letters
     EXPECT_EQ(f.ctrl.m_Cols[0]->m_nPoint, 0);
+    CtrlFixture largest;
+    ASSERT_EQ(largest.load("[COL]\r\nTITLE=A\r\nLENGTH=65535\r\nPOINT=99\r\n"), 1) << largest.ui.lastMessage();
 }
 
 TEST(CtrlFileLoad, FormatTokensInAnyOrderGiveTheSameSet) {

@@ -10,13 +10,14 @@
 #include "ColumnCases.h"
 #include "schema/DescribeColumn.h"
 #include "schema/Notation.h"
+#include "support/FuzzRounds.h"
 #include "text/Dates.h"
 #include "text/SjisChar.h"
 
 namespace tabrix {
 namespace {
 
-constexpr int kRounds = 20000;
+const int kRounds = test::FuzzRounds(20000);
 
 std::string RandomPiece(std::mt19937& rng) {
     static const std::string kPieces[] = {
@@ -89,7 +90,7 @@ bool IsNumberForm(const std::string& value) {
 }
 
 TEST(ValidateFuzz, RandomValuesThroughEveryColumnType) {
-    std::mt19937 rng(31337);
+    std::mt19937 rng(test::FuzzSeed(31337));
     const ValidationContext context = test::TestContext();
     std::map<int, int> passed;
     for (int round = 0; round < kRounds; ++round) {

@@ -34,6 +34,26 @@ public:
     int open = 0;
 };
 
+// The workbook reading window: records what it showed and "presses" its
+// button when a chosen row is shown.
+class ScriptedReadingWindow : public IReadingWindow {
+public:
+    void show(std::string_view caption, std::string_view text, std::string_view button) override {
+        shown.push_back(std::string(caption) + "|" + std::string(text) + "|" + std::string(button));
+        ++open;
+    }
+    bool update(std::int64_t row) override {
+        lastRow = row;
+        return row == pressAtRow;
+    }
+    void hide() override { --open; }
+
+    std::int64_t pressAtRow = 0;
+    std::int64_t lastRow = 0;
+    std::vector<std::string> shown;
+    int open = 0;
+};
+
 class ScriptedUi : public IUserInterface {
 public:
     MsgResult messageBox(std::string_view text, MsgIcon icon, MsgButtons buttons) override;
@@ -44,6 +64,7 @@ public:
     bool getOpenFileName(FileDialogRequest& request) override;
     bool getSaveFileName(FileDialogRequest& request) override;
     bool runModal(CDialogModel& dialog) override;
+    IReadingWindow& readingWindow() override { return readingWindowScript; }
 
     // Answers for questions, in order; when empty, Yes (or Ok) is given.
     std::deque<MsgResult> answers;
@@ -55,6 +76,7 @@ public:
     std::vector<ShownMessage> messages;
     std::vector<FileDialogRequest> fileRequests;
     RecordingProgress progressWindow;
+    ScriptedReadingWindow readingWindowScript;
     int beeps = 0;
     int waitDepth = 0;
 

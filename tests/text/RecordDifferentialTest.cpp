@@ -15,17 +15,24 @@ namespace {
 struct ReferenceResult {
     int count;
     std::string row;
+    std::size_t dropped;
 };
 
 ReferenceResult ReferenceCountFields(const std::string& line, char delim, bool normalise, bool stripQuotes) {
     const std::size_t n = line.size();
-    if (n == 0) return {0, line};
-    auto isControl = [](unsigned char b) { return b < 0x20 || b == 0x7F; };
+    if (n == 0) return {0, line, 0};
+    auto endsField = [&](std::size_t pos) {
+        if (pos >= n) return true;
+        return (normalise && line[pos] == '\t') || (line[pos] == delim && !IsLeadByte(delim) && delim != '"');
+    };
     int count = 0;
     bool inQuotes = false;
+    std::size_t fieldStart = 0;
+    std::size_t fieldOut = 0;
+    std::size_t dropped = 0;
     std::size_t in = 0;
     std::string out;
-    while (in < n && out.size() < n) {
+    while (in < n) {
         const unsigned char b = static_cast<unsigned char>(line[in]);
         if (IsLeadByte(b)) {
             out += line[in];
@@ -35,26 +42,40 @@ ReferenceResult ReferenceCountFields(const std::string& line, char delim, bool n
             } else {
                 ++in;
             }
-        } else if (b == '"' && in + 1 < n && line[in + 1] == '"') {
-            if (in + 2 < n && line[in + 2] != delim) out += '"';
-            in += 2;
         } else if (b == '"') {
-            inQuotes = !inQuotes;
-            if (!stripQuotes) out += '"';
-            ++in;
+            const bool doubled = in + 1 < n && line[in + 1] == '"';
+            const bool opens = !inQuotes && in == fieldStart;
+            if (doubled && opens && endsField(in + 2)) {
+                in += 2;
+            } else if (doubled && (!stripQuotes || !opens)) {
+                out += stripQuotes ? "\"" : "\"\"";
+                in += 2;
+            } else if (!stripQuotes && inQuotes && out.size() == fieldOut + 1 && endsField(in + 1)) {
+                out.resize(fieldOut);  // quotes around dropped bytes only: an empty field
+                inQuotes = false;
+                ++in;
+            } else {
+                inQuotes = !inQuotes;
+                if (!stripQuotes) out += '"';
+                ++in;
+            }
         } else if (inQuotes) {
-            if (!isControl(b)) out += static_cast<char>(b);
+            if (b == '\t' || b == '\r' || b == '\n')
+                ++dropped;
+            else
+                out += static_cast<char>(b);
             ++in;
         } else if ((normalise && b == '\t') || b == static_cast<unsigned char>(delim)) {
             out += '\t';
             ++count;
-            ++in;
+            fieldStart = ++in;
+            fieldOut = out.size();
         } else {
             out += static_cast<char>(b);
             ++in;
         }
     }
-    return {count + 1, normalise ? out : line};
+    return {count + 1, normalise ? out : line, dropped};
 }
 
 // Lines of interesting pieces: quotes, delimiters, lead bytes with all kinds
@@ -98,9 +119,11 @@ TEST(RecordCodecDifferential, FastScanAgreesWithTheByteLoop) {
                 const bool strip = flags & 2;
                 const ReferenceResult expected = ReferenceCountFields(line, delim, normalise, strip);
                 std::string row = line;
-                const int count = CountFields(row, delim, normalise, strip);
+                std::size_t dropped = 0;
+                const int count = CountFields(row, delim, normalise, strip, dropped);
                 ASSERT_EQ(count, expected.count) << testing::PrintToString(line) << " delim " << int(delim);
                 ASSERT_EQ(row, expected.row) << testing::PrintToString(line) << " delim " << int(delim);
+                ASSERT_EQ(dropped, expected.dropped) << testing::PrintToString(line) << " delim " << int(delim);
             }
             ASSERT_EQ(CountFields(std::string_view(line), delim), ReferenceCountFields(line, delim, false, false).count);
         }

@@ -24,7 +24,26 @@ const CodecCase kCases[] = {
     {"\"ab\"\"\",c", ',', true, 2, "ab\"\tc"},
     {"a,\"\",b", ',', true, 3, "a\t\tb"},
     {"a,\"\",b", ',', false, 3, "a\t\tb"},
-    {"\"ab\"\",c", ',', true, 1, "ab,c"},
+    // A doubled quote inside quotes is a quote even before a delimiter, so the
+    // quote stays open and the comma is data.
+    {"\"ab\"\",c", ',', true, 1, "ab\",c"},
+    {"\"ab\"\",c", ',', false, 1, "\"ab\"\",c"},
+    // Quotes are data while the flag is clear: a doubled one stays doubled.
+    {"\"say \"\"hi\"\"\",x", ',', false, 2, "\"say \"\"hi\"\"\"\tx"},
+    {"\"say \"\"hi\"\"\",x", ',', true, 2, "say \"hi\"\tx"},
+    {"ab\"\",c", ',', true, 2, "ab\"\tc"},
+    {"ab\"\",c", ',', false, 2, "ab\"\"\tc"},
+    {"\"\"\"a\",b", ',', true, 2, "\"a\tb"},
+    {"\"\"\"\"", ',', true, 1, "\""},
+    {"\"\",x", ',', false, 2, "\tx"},
+    {"\"\"\tx", ',', true, 2, "\tx"},
+    {"x,\"\"", ',', false, 2, "x\t"},
+    // Quotes around nothing but left-out bytes are an empty field, as "" is.
+    {"\"\t\",x", ',', false, 2, "\tx"},
+    {"\"\t\",x", ',', true, 2, "\tx"},
+    {"\"\t\"x,y", ',', false, 2, "\"\"x\ty"},
+    // Control bytes other than TAB, CR and LF stay, inside quotes as outside.
+    {"\"a\x01b\x7f\",\x02", ',', true, 2, "a\x01b\x7f\t\x02"},
     {"\"ｱｲｳ\"", ',', true, 1, "ｱｲｳ"},
     {"\"a\tb\rc\"", ',', true, 1, "abc"},
     {"ソ|表|x", '|', false, 3, "ソ\t表\tx"},
@@ -63,11 +82,12 @@ TEST(RecordCodec, SplitPadsAndRefusesTooNarrowWidth) {
     EXPECT_EQ(JoinFields({"a", "b"}, 4, ','), "a,b,,");
 }
 
-TEST(RecordCodec, QuoteField) {
-    EXPECT_EQ(QuoteField("\"x"), "\"x");
-    EXPECT_EQ(QuoteField("x\""), "x\"");
-    EXPECT_EQ(QuoteField("x\"y"), "\"x\"y\"");
+TEST(RecordCodec, QuoteFieldDoublesInnerQuotes) {
+    EXPECT_EQ(QuoteField("\"x"), "\"\"\"x\"");
+    EXPECT_EQ(QuoteField("x\""), "\"x\"\"\"");
+    EXPECT_EQ(QuoteField("x\"y"), "\"x\"\"y\"");
     EXPECT_EQ(QuoteField(""), "\"\"");
+    EXPECT_EQ(QuoteField("ソ,\x81"), "\"ソ,\x81\"");
 }
 
 TEST(RecordCodec, IntLists) {

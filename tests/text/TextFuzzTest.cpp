@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FuzzRounds.h"
 #include "text/CharClass.h"
 #include "text/Convert.h"
 #include "text/NumberText.h"
@@ -19,7 +20,7 @@
 namespace tabrix {
 namespace {
 
-constexpr int kRounds = 3000;
+const int kRounds = test::FuzzRounds(3000);
 
 // Bytes weighted towards the ones that matter: quotes, delimiters, control
 // bytes and NUL, lead bytes (often without a proper trail), trail bytes such
@@ -51,7 +52,7 @@ std::vector<std::size_t> CharStarts(const std::string& s) {
 }
 
 TEST(TextFuzz, CodecRowsSplitAndJoinBack) {
-    std::mt19937 rng(7001);
+    std::mt19937 rng(test::FuzzSeed(7001));
     for (int i = 0; i < kRounds; ++i) {
         const std::string line = RandomBytes(rng, 80);
         for (const char delim : {',', '\t', ' ', '|'}) {
@@ -76,7 +77,7 @@ TEST(TextFuzz, CodecRowsSplitAndJoinBack) {
 }
 
 TEST(TextFuzz, ClassesStayInsideTheText) {
-    std::mt19937 rng(7002);
+    std::mt19937 rng(test::FuzzSeed(7002));
     for (int i = 0; i < kRounds; ++i) {
         const std::string text = RandomBytes(rng, 40);
         for (std::size_t p = 0; p < text.size(); p = NextChar(text, p)) {
@@ -94,7 +95,7 @@ TEST(TextFuzz, ClassesStayInsideTheText) {
 }
 
 TEST(TextFuzz, ConversionsKeepCharactersWhole) {
-    std::mt19937 rng(7003);
+    std::mt19937 rng(test::FuzzSeed(7003));
     for (int i = 0; i < kRounds; ++i) {
         const std::string value = RandomBytes(rng, 40);
         const bool loneLead = EndsWithLoneLead(value);
@@ -127,7 +128,7 @@ TEST(TextFuzz, ConversionsKeepCharactersWhole) {
 }
 
 TEST(TextFuzz, ValueEditsCutOnlyAtCharacterStarts) {
-    std::mt19937 rng(7004);
+    std::mt19937 rng(test::FuzzSeed(7004));
     for (int i = 0; i < kRounds; ++i) {
         const std::string value = RandomBytes(rng, 30);
         const std::string text = RandomBytes(rng, 3);
@@ -165,7 +166,7 @@ TEST(TextFuzz, ValueEditsCutOnlyAtCharacterStarts) {
 }
 
 TEST(TextFuzz, NumberFormatsAgreeWithEachOther) {
-    std::mt19937 rng(7005);
+    std::mt19937 rng(test::FuzzSeed(7005));
     for (int i = 0; i < kRounds; ++i) {
         const std::string value = RandomBytes(rng, 12);
         SCOPED_TRACE(testing::PrintToString(value));
@@ -196,7 +197,7 @@ TEST(TextFuzz, NumberFormatsAgreeWithEachOther) {
 }
 
 TEST(TextFuzz, WildcardsOnMalformedText) {
-    std::mt19937 rng(7006);
+    std::mt19937 rng(test::FuzzSeed(7006));
     for (int i = 0; i < kRounds; ++i) {
         const std::string text = RandomBytes(rng, 30);
         const std::string pattern = RandomBytes(rng, 8);

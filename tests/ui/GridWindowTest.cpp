@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
@@ -21,6 +22,7 @@
 #include "text/Record.h"
 #include "ui/DocumentWidget.h"
 #include "ui/ErrMsgDlg.h"
+#include "ui/HelpLinePane.h"
 #include "ui/MainFrame.h"
 #include "ui/QtUserInterface.h"
 #include "ui/ViewDlgs.h"
@@ -441,6 +443,39 @@ private slots:
         QVERIFY(window->view().errorList().records().empty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!second);
+    }
+
+    void errorListFollowsItsDocument() {
+        DocumentWidget* checked = openExample();
+        trigger(CommandId::DataCheck);
+        QPointer<CErrMsgDlg> errors(checked->errorListWindow());
+        QVERIFY(errors && errors->isVisible());
+        QMdiSubWindow* checkedWindow = frame().mdiArea()->activeSubWindow();
+
+        // Another document in front hides it; its own document brings it back.
+        m_desktop->app().settings().OpenDlg = 0;
+        const QString other = m_folder.filePath(QStringLiteral("other.csv"));
+        QVERIFY(WriteFile(other, "a,b\r\n"));
+        QVERIFY(frame().openFile(FromQLossy(other)));
+        QVERIFY(frame().mdiArea()->activeSubWindow() != checkedWindow);
+        QVERIFY(errors && errors->isHidden());
+        frame().mdiArea()->setActiveSubWindow(checkedWindow);
+        QVERIFY(errors && errors->isVisible());
+        QCOMPARE(checked->errorListWindow(), errors.data());
+    }
+
+    void longHelpLineIsReadableAsTooltip() {
+        openExample();
+        auto* pane = frame().findChild<CHelpLinePane*>();
+        QVERIFY(pane);
+        const QString text(200, QChar(0x3042));
+        pane->setFullText(text);
+        QCOMPARE(pane->fullText(), text);
+        QVERIFY(pane->text().size() < text.size());
+        QCOMPARE(pane->toolTip(), text);
+        pane->setFullText(QStringLiteral("short"));
+        QCOMPARE(pane->text(), QStringLiteral("short"));
+        QCOMPARE(pane->toolTip(), QString());
     }
 
     void printPreviewOpens() {

@@ -12,7 +12,10 @@
 #include "UiTestSupport.h"
 #include "document/LineStore.h"
 #include "support/ScriptedUi.h"
+#include "app/Settings.h"
 #include "ui/ColSelDlg.h"
+#include "ui/Dialogs.h"
+#include "ui/QtUserInterface.h"
 #include "ui/QtText.h"
 #include "ui/RowColDlgs.h"
 
@@ -199,6 +202,30 @@ private slots:
         Named<QSpinBox>(dialog, "width")->setValue(150);
         dialog.accept();
         QCOMPARE(model.m_nWidth, 150);
+    }
+
+    void everyModelFindsItsDialog() {
+        DialogRegistry registry;
+        Settings settings;
+        RegisterDialogs(registry, settings);
+        const CLineStore lines = TwoRecords();
+        CColSelDlg chooser = CColSelDlg::OverData(lines, 3, 1);
+        CSortOpt sort;
+        CTitleEditDlg title;
+        CColCopyDlg copy;
+        CReplaceDlg replace;
+        CColInsertDlg insert;
+        CMargeWay merge;
+        CSplitOpt split;
+        CColOrderDlg order;
+        CColWidthDlg width;
+        for (CDialogModel* model : std::initializer_list<CDialogModel*>{&chooser, &sort, &title, &copy, &replace, &insert,
+                                                                          &merge, &split, &order, &width}) {
+            std::unique_ptr<ModelDialog> dialog(registry.create(*model, nullptr));
+            QVERIFY(dialog != nullptr);
+        }
+        QVERIFY(dynamic_cast<ColSelDialog*>(std::unique_ptr<ModelDialog>(registry.create(chooser, nullptr)).get()));
+        QVERIFY(dynamic_cast<SplitDialog*>(std::unique_ptr<ModelDialog>(registry.create(split, nullptr)).get()));
     }
 
     void chooserListsTheColumnsOfARecordAndNeedsOneChoice() {

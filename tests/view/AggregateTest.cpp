@@ -10,6 +10,7 @@
 
 #include "ViewFixture.h"
 #include "document/LineStore.h"
+#include "document/workbook/WorkbookReader.h"
 #include "schema/DecimalNumber.h"
 #include "text/SjisChar.h"
 #include "view/Aggregation.h"
@@ -237,6 +238,21 @@ TEST(SummaryWindow, FileOutputInEachFormatWithItsMessages) {
     EXPECT_EQ(f.ui.lastMessage(), "EXCEL形式の場合は拡張子を「xls」にして下さい。");
     EXPECT_FALSE(choose(f.path("r.XLS"), CSummaryDlg::Excel));
     EXPECT_EQ(f.ui.lastMessage(), "EXCEL形式の場合は拡張子を「xls」にして下さい。");
+    for (const std::string name : {"r.xlsx", "r.xls"}) {
+        EXPECT_TRUE(choose(f.path(name), CSummaryDlg::Excel));
+        EXPECT_EQ(f.ui.lastMessage(), f.path(name) + "にＥＸＣＥＬ形式で3件保存しました。");
+        std::string message, sheet;
+        const auto reader = OpenWorkbookFile(f.path(name), message);
+        ASSERT_TRUE(reader) << message;
+        reader->readRows(0, 1, 10, [&](int, std::span<const std::string> cells, const CellAlterations&) {
+            for (const std::string& cell : cells) sheet += cell + "|";
+            sheet += "\n";
+            return true;
+        });
+        EXPECT_EQ(sheet, "キー列(1)|キーの個数|列(2)の合計|\na,b|1|1|\nc|1|2|\n★総計★|2|3|\n") << name;
+    }
+    EXPECT_FALSE(choose(f.path("none/r.xlsx"), CSummaryDlg::Excel));
+    EXPECT_EQ(f.ui.lastMessage(), f.path("none/r.xlsx") + " ファイルに書き込み出来ません。");
 
     CSummaryDlg wide;
     for (int col = 0; col < 257; ++col) wide.m_table.addColumn("c", false);

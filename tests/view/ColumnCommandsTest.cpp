@@ -10,6 +10,7 @@ namespace tabrix {
 namespace {
 
 using test::Rows;
+using test::AnswerDialog;
 using test::ViewFixture;
 
 // Passes the lines whose second field is "ok".
@@ -17,14 +18,6 @@ class OkFilter : public IRowFilter {
 public:
     bool rowPasses(const std::vector<std::string>& fields) override { return fields[1] == "ok"; }
 };
-
-template <typename Model, typename Fill>
-void Answer(ViewFixture& f, Fill fill) {
-    f.ui.dialogs.push_back([fill](CDialogModel& d) {
-        fill(dynamic_cast<Model&>(d));
-        return true;
-    });
-}
 
 TEST(ColumnCommands, ReplaceTreatsEachFieldByTheTicks) {
     struct Case {
@@ -59,7 +52,7 @@ TEST(ColumnCommands, ReplaceSkipsTheTitleLineAndAsksFirst) {
     EXPECT_EQ(f.ui.lastMessage(), "列を１列以上選択して下さい。");
     f.grid.setSelectedRange({1, 1, 1, 1});
     f.grid.addSelectedRange({2, 3, 2, 3});
-    Answer<CReplaceDlg>(f, [](CReplaceDlg& d) {
+    AnswerDialog<CReplaceDlg>(f, [](CReplaceDlg& d) {
         d.m_strFind = "ab";
         d.m_strWith = "x";
     });
@@ -78,7 +71,7 @@ TEST(ColumnCommands, CopyFollowsTheFilterAndIncludesTheTitleLineWithoutIt) {
         view.setRowFilter(&filter);
         view.m_bFilter = filtered;
         f.grid.clickTitle(1);
-        Answer<CColCopyDlg>(f, [](CColCopyDlg& d) { d.m_nDest = 3; });
+        AnswerDialog<CColCopyDlg>(f, [](CColCopyDlg& d) { d.m_nDest = 3; });
         view.runCommand(CommandId::ColCopy);
         EXPECT_EQ(f.ui.lastMessage(), "列：3 は、列：1 の内容で上書きされます。宜しいですか？");
         const std::vector<std::string> expected =

@@ -9,15 +9,8 @@ namespace tabrix {
 namespace {
 
 using test::Rows;
+using test::AnswerDialog;
 using test::ViewFixture;
-
-template <typename Model, typename Fill>
-void Answer(ViewFixture& f, Fill fill) {
-    f.ui.dialogs.push_back([fill](CDialogModel& d) {
-        fill(dynamic_cast<Model&>(d));
-        return true;
-    });
-}
 
 std::string Titles(const CCtrlFile& cf) {
     std::string out;
@@ -49,7 +42,7 @@ TEST(ColumnLayout, InsertPutsTheTitleIntoTheTitleLineAndTheValueBelow) {
     CTabrixView& view = f.show(10);
     view.m_bFilter = true;
     f.grid.setSelectedRange({1, 3, 1, 3});
-    Answer<CColInsertDlg>(f, [](CColInsertDlg& d) {
+    AnswerDialog<CColInsertDlg>(f, [](CColInsertDlg& d) {
         EXPECT_TRUE(d.m_bTitleLine);
         d.m_nCount = 2;
         d.m_strTitle = "新";
@@ -90,7 +83,7 @@ TEST(ColumnLayout, TypedTextsCannotAddFieldsNorCommasAndSpacesBecomeMarks) {
     f.doc.m_strHanspChar = "_";
     CTabrixView& view = f.show(10);
     f.grid.clickTitle(1);
-    Answer<CColInsertDlg>(f, [](CColInsertDlg& d) { d.m_strValue = "x y"; });
+    AnswerDialog<CColInsertDlg>(f, [](CColInsertDlg& d) { d.m_strValue = "x y"; });
     view.runCommand(CommandId::ColInsert);
     EXPECT_EQ(f.line(0), "a\tx_y");
 }
@@ -122,14 +115,14 @@ TEST(ColumnLayout, KeyAndTranslationColumnsFollowAndCannotBeDeleted) {
 
     // Insert one column after column 1: the key stays 1, the target moves to 5.
     f.grid.clickTitle(1);
-    Answer<CColInsertDlg>(f, [](CColInsertDlg&) {});
+    AnswerDialog<CColInsertDlg>(f, [](CColInsertDlg&) {});
     view.runCommand(CommandId::ColInsert);
     EXPECT_EQ(Titles(f.doc.m_CtrlFile), "1:CODE 2:Col.2 3:CUST 4:QTY 5:NAME ");
     EXPECT_EQ(f.doc.m_CtrlFile.m_KeyCols, std::vector<int>{1});
     EXPECT_EQ(f.tran(3).m_TranCols, std::vector<int>{5});
 
     // Reorder: the key column goes last.
-    Answer<CColOrderDlg>(f, [](CColOrderDlg& d) { d.m_Order = {2, 3, 4, 5, 1}; });
+    AnswerDialog<CColOrderDlg>(f, [](CColOrderDlg& d) { d.m_Order = {2, 3, 4, 5, 1}; });
     view.runCommand(CommandId::ColReorder);
     EXPECT_EQ(Titles(f.doc.m_CtrlFile), "1:Col.2 2:CUST 3:QTY 4:NAME 5:CODE ");
     EXPECT_EQ(f.line(0), "\tC1\t5\tAlpha\tK1");
@@ -163,7 +156,7 @@ TEST(ColumnLayout, MergeJoinsTheRectangleInEitherDirection) {
         CTabrixView& view = f.show(10);
         f.grid.setSelectedRange({1, 2, 1, 2});
         f.grid.addSelectedRange({1, 4, 1, 4});  // the rectangle counts: column 3 too
-        Answer<CMargeWay>(f, [&c](CMargeWay& d) {
+        AnswerDialog<CMargeWay>(f, [&c](CMargeWay& d) {
             d.m_nDirection = c.direction;
             d.m_nSeparator = c.separator;
             d.m_strOther = c.other;
@@ -187,14 +180,14 @@ TEST(ColumnLayout, MergeKeepsTheFirstRecordAndNeverFeedsAVirtualColumn) {
     view.runCommand(CommandId::ColMerge);
     EXPECT_EQ(f.ui.lastMessage(), "列：4 は、列：2 の翻訳先の為削除出来ません。");
     f.grid.setSelectedRange({1, 2, 1, 3});
-    Answer<CMargeWay>(f, [](CMargeWay&) {});
+    AnswerDialog<CMargeWay>(f, [](CMargeWay&) {});
     view.runCommand(CommandId::ColMerge);
     EXPECT_EQ(Titles(f.doc.m_CtrlFile), "1:CODE 2:CUST 3:NAME ");
     EXPECT_EQ(f.line(0), "K1\tC15\tAlpha");
     EXPECT_EQ(f.tran(2).m_TranCols, std::vector<int>{3});
 
     SchemaFixture g;
-    Answer<CColInsertDlg>(g, [](CColInsertDlg&) {});
+    AnswerDialog<CColInsertDlg>(g, [](CColInsertDlg&) {});
     g.grid.clickTitle(4);
     g.view->runCommand(CommandId::ColInsert);  // an in-file column after the virtual one
     g.grid.setSelectedRange({1, 4, 1, 5});
@@ -229,7 +222,7 @@ TEST(ColumnLayout, SplitCutsAtTheSeparatorOrByBytesAndRepeatsUntilALineRunsOut) 
         f.rows(2, c.rows);
         CTabrixView& view = f.show(10);
         f.grid.setSelectedRange({1, 2, 2, 2});
-        Answer<CSplitOpt>(f, [&c](CSplitOpt& d) {
+        AnswerDialog<CSplitOpt>(f, [&c](CSplitOpt& d) {
             d.m_nSeparator = c.separator;
             d.m_strOther = c.other;
             d.m_nBytes = c.bytes;
@@ -264,7 +257,7 @@ TEST(ColumnLayout, SplitRefusesEmptySeparatorsAndWhatWouldPassTheColumnLimit) {
     f.rows(1, {std::string(65535, ',')});
     CTabrixView& view = f.show(10);
     f.grid.clickTitle(1);
-    Answer<CSplitOpt>(f, [](CSplitOpt& d) { d.m_bRepeat = true; });
+    AnswerDialog<CSplitOpt>(f, [](CSplitOpt& d) { d.m_bRepeat = true; });
     view.runCommand(CommandId::ColSplit);
     EXPECT_EQ(f.ui.lastMessage(), "65535 以上は列が作成出来ません。");
     EXPECT_EQ(f.doc.columnCount(), 1);

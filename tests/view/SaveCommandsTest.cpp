@@ -252,7 +252,7 @@ TEST(ConditionalSave, RowModesColumnsTitleAndMessages) {
     }
 }
 
-TEST(ConditionalSave, KeepsItsOptionsAsksBeforeOverwritingTheDocumentAndStopsOnExcel) {
+TEST(ConditionalSave, KeepsItsOptionsAsksBeforeOverwritingTheDocumentAndWritesWorkbooks) {
     SaveFixture f;
     ASSERT_TRUE(f.open(f.doc, "in.csv", "a,1\r\nb,2\r\n"));
     f.show(10);
@@ -273,9 +273,9 @@ TEST(ConditionalSave, KeepsItsOptionsAsksBeforeOverwritingTheDocumentAndStopsOnE
         o.m_nFormat = CSaveOpt::Excel;
     });
     f.view->runCommand(CommandId::FileConditionalSave);
-    EXPECT_EQ(f.ui.lastMessage(), "EXCEL形式の出力は、まだ出来ません。");
-    EXPECT_EQ(f.ui.messages.back().icon, MsgIcon::Stop);
-    EXPECT_FALSE(f.exists("o.xls"));
+    EXPECT_EQ(f.ui.lastMessage(), f.path("o.xls") + "にＥＸＣＥＬ形式で1件保存しました。");
+    EXPECT_EQ(f.ui.messages.back().icon, MsgIcon::Information);
+    EXPECT_TRUE(f.exists("o.xls"));
 }
 
 }  // namespace

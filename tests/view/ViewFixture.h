@@ -69,6 +69,15 @@ struct ViewFixture : DocFixture {
     }
 };
 
+// Answers the next dialog, which must be a Model, with fill; OK is pressed.
+template <typename Model, typename Fill>
+void AnswerDialog(ViewFixture& f, Fill fill) {
+    f.ui.dialogs.push_back([fill](CDialogModel& d) {
+        fill(dynamic_cast<Model&>(d));
+        return true;
+    });
+}
+
 inline std::string Six(long long n) {
     char text[24];
     std::snprintf(text, sizeof text, "%06lld", n);
