@@ -100,6 +100,7 @@ void COption::fillFrom(const Settings& s) {
     CtlNumErr = s.CtlNumErr != 0;
     NewLine = s.NewLine;
     NewCol = s.NewCol;
+    UndoMemory = s.UndoMemory;
 }
 
 void COption::applyTo(Settings& s) const {
@@ -136,6 +137,7 @@ void COption::applyTo(Settings& s) const {
     s.CtlNumErr = CtlNumErr;
     s.NewLine = NewLine;
     s.NewCol = NewCol;
+    s.UndoMemory = UndoMemory;
 }
 
 void COption::resetDefaults() {

@@ -43,6 +43,7 @@ public:
     static constexpr int kRecentMax = 20;
     static constexpr int kNewMin = 1;
     static constexpr int kNewMax = 65535;
+    static constexpr int kUndoMemoryMax = 400;
     // A mark the data could hold as a structure byte would not turn back into
     // a space on saving.
     static constexpr const char* kUnusableHalfMark =
@@ -82,6 +83,7 @@ public:
     bool CtlNumErr = false;
     int NewLine = 0;
     int NewCol = 0;
+    int UndoMemory = 0;  // percent of the document the undo journal may hold
 
     void fillFrom(const Settings& settings);
     // The fields become the settings, Psize and Tsize derived from the two choices.

@@ -44,6 +44,7 @@ constexpr NumberRange kNumberRanges[] = {
     {"CtlNumErr", 0, 1},
     {"NewLine", 1, 65535},
     {"NewCol", 1, 65535},
+    {"UndoMemory", 0, 400},
 };
 
 }  // namespace

@@ -13,6 +13,10 @@ std::size_t RowBytes(const std::vector<LineRef>& refs) {
     return bytes;
 }
 
+// A whole store kept for a swap, weighed as the document is: by its rows, not
+// by the chunk space a small store reserves and never touches.
+std::size_t StoreBytes(const CLineStore& store) { return store.liveBytes() + store.size() * sizeof(LineRef); }
+
 }  // namespace
 
 CStoreSteps::~CStoreSteps() = default;
@@ -64,7 +68,7 @@ void CStoreSteps::recordReorder(std::size_t first, const std::vector<std::uint32
 
 void CStoreSteps::recordSwap(std::unique_ptr<CLineStore> old) {
     Step& step = add(Kind::Swap);
-    m_bytes += old->chunkBytes() + old->size() * sizeof(LineRef);
+    m_bytes += StoreBytes(*old);
     step.store = std::move(old);
 }
 
@@ -117,7 +121,7 @@ void CStoreSteps::apply(Step& step, CLineStore& lines, bool undo) {
         }
         case Kind::EraseAt: {
             if (undo) {
-                std::vector<LineRef> merged;
+                std::remove_reference_t<decltype(refs)> merged;
                 merged.reserve(refs.size() + step.at.size());
                 std::size_t next = 0;
                 std::size_t kept = 0;
@@ -164,11 +168,11 @@ void CStoreSteps::apply(Step& step, CLineStore& lines, bool undo) {
             break;
         }
         case Kind::Swap: {
-            m_bytes -= step.store->chunkBytes() + step.store->size() * sizeof(LineRef);
+            m_bytes -= StoreBytes(*step.store);
             CLineStore held(std::move(lines));
             lines.takeRows(*step.store);
             step.store->takeRows(held);
-            m_bytes += step.store->chunkBytes() + step.store->size() * sizeof(LineRef);
+            m_bytes += StoreBytes(*step.store);
             break;
         }
     }

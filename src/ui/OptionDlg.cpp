@@ -183,6 +183,10 @@ QWidget* COptionDlg::buildFileGroup() {
     m_newCol = Spin(COption::kNewMin, COption::kNewMax, group, "newCol");
     form->addRow(ToQ("初期 行数"), m_newLine);
     form->addRow(ToQ("初期 列数"), m_newCol);
+    // The newest action can always be taken back, whatever this allows.
+    m_undoMemory = Spin(0, COption::kUndoMemoryMax, group, "undoMemory");
+    m_undoMemory->setSuffix(QStringLiteral(" %"));
+    form->addRow(ToQ("元に戻す 使用メモリ"), m_undoMemory);
     return group;
 }
 
@@ -290,6 +294,7 @@ void COptionDlg::loadFromModel() {
     m_ctlNumErr->setChecked(m.CtlNumErr);
     m_newLine->setValue(m.NewLine);
     m_newCol->setValue(m.NewCol);
+    m_undoMemory->setValue(m.UndoMemory);
     m_loading = false;
     updateEnabling();
 }
@@ -326,6 +331,7 @@ bool COptionDlg::storeToModel() {
     m.CtlNumErr = m_ctlNumErr->isChecked();
     m.NewLine = m_newLine->value();
     m.NewCol = m_newCol->value();
+    m.UndoMemory = m_undoMemory->value();
     return true;
 }
 

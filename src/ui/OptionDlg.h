@@ -69,6 +69,7 @@ private:
     QCheckBox* m_ctlNumErr;
     QSpinBox* m_newLine;
     QSpinBox* m_newCol;
+    QSpinBox* m_undoMemory;
 };
 
 }  // namespace tabrix

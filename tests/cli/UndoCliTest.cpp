@@ -68,6 +68,14 @@ std::vector<Command> Commands() {
         {"col-split", {"--cols", "2", "--sep", "-"}},
         {"col-align", {}},
         {"col-reorder", {"--order", "3,1,2,4"}},
+        {"col-calc", {"--cols", "3-4", "--op", "mul", "--decimals", "1"}},
+        {"autofill", {"--cols", "4", "--mode", "front", "--base", "7", "--digits", "3"}},
+        {"col-sort", {"--cols", "2", "--desc"}},
+        {"convert", {"--cols", "2-3", "--op", "half-to-full"}},
+        {"convert", {"--cols", "2", "--op", "add", "--text", U8(u8"＊"), "--after"}},
+        {"convert", {"--cols", "1", "--op", "quote"}},
+        {"convert", {"--cols", "4", "--op", "number", "--format", "1", "--place", "after"}},
+        {"translate", {"--cols", "2", "--tran-file", "@t.csv", "--names", "2"}},
     };
 }
 
@@ -93,7 +101,8 @@ Result RunEdit(const test::TempDir& dir, const Document& doc, const Command& com
     std::filesystem::remove(ctrlOut);
     std::vector<std::string> argv = {"edit", command.name, (dir / doc.in).string(), out};
     argv.insert(argv.end(), doc.open.begin(), doc.open.end());
-    argv.insert(argv.end(), command.args.begin(), command.args.end());
+    // "@NAME" names a file of the document's folder.
+    for (const std::string& arg : command.args) argv.push_back(arg.starts_with("@") ? (dir / arg.substr(1)).string() : arg);
     if (doc.in.ends_with(".ctrl")) argv.insert(argv.end(), {"--ctrl-out", ctrlOut});
     argv.insert(argv.end(), hooks.begin(), hooks.end());
     const auto r = RunCli(argv);
@@ -104,6 +113,7 @@ TEST(UndoCli, EveryCommandIsTakenBackAndDoneAgainExactly) {
     std::map<std::string, int> applied;
     for (const Document& doc : Documents()) {
         test::TempDir dir;
+        dir.write("t.csv", "b-1,Alpha\r\n");  // the code table translation reads
         for (const auto& [name, bytes] : doc.files) dir.write(name, bytes);
         // col-align changes nothing in a document opened aligned: the saved original.
         const Result original = RunEdit(dir, doc, {"col-align", {}}, {});
@@ -112,7 +122,7 @@ TEST(UndoCli, EveryCommandIsTakenBackAndDoneAgainExactly) {
             EXPECT_EQ(original.data, doc.files.at(doc.in));
         }
         for (const Command& command : Commands()) {
-            const std::string what = doc.name + " " + command.name;
+            const std::string what = doc.name + " " + command.name + " " + (command.args.empty() ? "" : command.args.back());
             const Result done = RunEdit(dir, doc, command, {});
             if (done.exitCode != 0) continue;  // refused for this document
             ++applied[command.name];
