@@ -76,13 +76,20 @@ EditDialogOptions DialogOptions(Fill fill) {
 }
 
 struct EditCommand {
+    using Report = std::function<std::string(const CTabrixView& view)>;
+    // The family tables list their commands as brace lists; most print nothing.
+    EditCommand(std::string_view name, CommandId id, std::vector<EditOption> options, EditDialogOptions dialog,
+                std::string_view usage, Report report = {})
+        : name(name), id(id), options(std::move(options)), dialog(std::move(dialog)), usage(usage),
+          report(std::move(report)) {}
+
     std::string_view name;  // "row-sort"
     CommandId id = CommandId::None;
     std::vector<EditOption> options;  // besides the frame's --lines, --cols, --ctrl-out
     EditDialogOptions dialog;         // empty when the command opens no dialog
     std::string_view usage;           // the options as the usage line shows them
     // What the command prints on stdout once its output is written; none when empty.
-    std::function<std::string(const CTabrixView& view)> report;
+    Report report;
 };
 
 // The command families; each lives in a file of its own.
