@@ -7,6 +7,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "BenchSupport.h"
 #include "app/AppContext.h"
@@ -27,6 +29,7 @@ struct Orders {
         const std::string text = bench::GenerateOrders(lines);
         std::size_t start = 0;
         int width = 0;
+        std::vector<std::pair<std::string, int>> rows;
         while (start < text.size()) {
             std::size_t end = text.find("\r\n", start);
             std::string row = text.substr(start, end - start);
@@ -34,9 +37,11 @@ struct Orders {
             for (char& c : row)
                 if (c == ',') c = '\t', ++fields;
             width = std::max(width, fields);
-            doc.lines().push_back(row);
+            rows.emplace_back(std::move(row), fields);
             start = end + 2;
         }
+        // Aligned, as an opened file is: every row of the full width.
+        for (auto& [row, fields] : rows) doc.lines().push_back(row.append(static_cast<std::size_t>(width - fields), '\t'));
         doc.m_CtrlFile.m_nMaxCols = width;
         if (!journal) doc.lines().setJournal(nullptr);
     }

@@ -56,7 +56,7 @@ measure mawk "$out/mawk.csv" mawk -F, '{ k = $4; q = $(NF-1) + 0; n[k]++; s[k] +
 echo "tabrix-cli vs sqlite3: $(ratio "$best_tabrix" "$best_sqlite") x time (target < 1)"
 echo "mlr vs tabrix-cli:     $(ratio "$best_mlr" "$best_tabrix") x faster (target >= 10)"
 echo "tabrix-cli vs mawk:    $(ratio "$best_tabrix" "$best_mawk") x time (target <= 1)"
-sed '1d;$d' "$out/tabrix.csv" | cut -d, -f1,2,3,5,6 >"$out/t.csv"
+sed '1d;$d' "$out/tabrix.csv" | tr -d '\r' | cut -d, -f1,2,3,5,6 >"$out/t.csv"
 tr -d '\r' <"$out/sqlite.csv" >"$out/s.csv"
 cmp -s "$out/t.csv" "$out/s.csv" && echo "groups, counts, sums, maxima, minima: identical to sqlite3" || echo "results DIFFER from sqlite3"
 sort "$out/mawk.csv" | cut -d, -f1,2,3,5,6 | cmp -s - "$out/t.csv" && echo "and to mawk" || echo "results DIFFER from mawk"

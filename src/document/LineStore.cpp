@@ -79,6 +79,15 @@ void CLineStore::set(std::size_t i, std::string_view row) {
     Ref& ref = m_refs.at(i);
     if (CStoreSteps* steps = StepsOf(m_pJournal)) {
         if (row.data() == ref.data && row.size() == ref.size) return;
+        // Written over the line's own bytes, as without a journal, when the
+        // journal can keep just the part that differs: a pass that changes a
+        // field of every line then touches no new memory for the rows.
+        if (!row.empty() && row.size() <= ref.size && steps->recordPatch(i, {ref.data, ref.size}, row)) {
+            std::memmove(const_cast<char*>(ref.data), row.data(), row.size());
+            m_liveBytes -= ref.size - row.size();
+            ref.size = static_cast<std::uint32_t>(row.size());
+            return;
+        }
         // The old bytes stay where they are for the journal.
         steps->recordSet(i, ref);
         m_liveBytes -= ref.size;
@@ -231,6 +240,8 @@ void CLineStore::clear() {
 }
 
 void CLineStore::compact() {
+    // Lines the journal patches in place need their slots as they are.
+    if (m_pJournal && m_pJournal->holdsPatches()) return;
     CLineStore fresh;
     fresh.m_refs.reserve(m_refs.size());
     for (std::size_t i = 0; i < m_refs.size(); ++i) fresh.push_back((*this)[i]);

@@ -1,6 +1,7 @@
 #include "document/StoreSteps.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace tabrix {
@@ -31,6 +32,30 @@ void CStoreSteps::recordSet(std::size_t line, LineRef old) {
     if (m_steps.empty() || m_steps.back().kind != Kind::Set) add(Kind::Set);
     m_steps.back().sets.push_back({line, old});
     m_bytes += sizeof(SetEntry) + old.size;
+}
+
+bool CStoreSteps::recordPatch(std::size_t line, std::string_view before, std::string_view after) {
+    const std::size_t head =
+        static_cast<std::size_t>(std::mismatch(after.begin(), after.end(), before.begin()).first - after.begin());
+    std::size_t tail = 0;
+    while (tail < after.size() - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
+    const std::size_t oldMiddle = before.size() - head - tail;
+    const std::size_t newMiddle = after.size() - head - tail;
+    if (oldMiddle + newMiddle > before.size()) return false;
+    if (m_steps.empty() || m_steps.back().kind != Kind::Patch) add(Kind::Patch);
+    Step& step = m_steps.back();
+    step.patches.push_back({line, step.patchBytes.size(), static_cast<std::uint32_t>(head),
+                            static_cast<std::uint32_t>(oldMiddle), static_cast<std::uint32_t>(newMiddle)});
+    step.patchBytes.insert(step.patchBytes.end(), before.begin() + static_cast<std::ptrdiff_t>(head),
+                           before.begin() + static_cast<std::ptrdiff_t>(head + oldMiddle));
+    step.patchBytes.insert(step.patchBytes.end(), after.begin() + static_cast<std::ptrdiff_t>(head),
+                           after.begin() + static_cast<std::ptrdiff_t>(head + newMiddle));
+    m_bytes += sizeof(PatchEntry) + oldMiddle + newMiddle;
+    return true;
+}
+
+bool CStoreSteps::holdsPatches() const {
+    return std::any_of(m_steps.begin(), m_steps.end(), [](const Step& step) { return step.kind == Kind::Patch; });
 }
 
 void CStoreSteps::recordInsert(std::size_t pos, std::size_t count) {
@@ -97,6 +122,28 @@ void CStoreSteps::apply(Step& step, CLineStore& lines, bool undo) {
                 std::for_each(step.sets.rbegin(), step.sets.rend(), swapOne);
             else
                 std::for_each(step.sets.begin(), step.sets.end(), swapOne);
+            break;
+        }
+        case Kind::Patch: {
+            // The slot of each line is as long as the longest row it held, so
+            // either middle fits in place; the trailing bytes move behind it.
+            auto put = [&](const PatchEntry& entry) {
+                LineRef& live = refs[entry.line];
+                char* row = const_cast<char*>(live.data) + entry.offset;
+                const std::uint32_t now = undo ? entry.after : entry.before;
+                const std::uint32_t then = undo ? entry.before : entry.after;
+                const char* middle = step.patchBytes.data() + entry.at + (undo ? 0 : entry.before);
+                const std::size_t trailing = live.size - entry.offset - now;
+                std::memmove(row + then, row + now, trailing);
+                std::memcpy(row, middle, then);
+                live.size = static_cast<std::uint32_t>(entry.offset + then + trailing);
+                lines.m_liveBytes += then;
+                lines.m_liveBytes -= now;
+            };
+            if (undo)
+                std::for_each(step.patches.rbegin(), step.patches.rend(), put);
+            else
+                std::for_each(step.patches.begin(), step.patches.end(), put);
             break;
         }
         case Kind::Insert:

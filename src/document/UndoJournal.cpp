@@ -109,6 +109,12 @@ void CUndoJournal::trim() {
     }
 }
 
+bool CUndoJournal::holdsPatches() const {
+    const auto patches = [](const std::unique_ptr<Action>& action) { return action->steps.holdsPatches(); };
+    return std::any_of(m_undo.begin(), m_undo.end(), patches) || std::any_of(m_redo.begin(), m_redo.end(), patches) ||
+           (m_open && m_open->steps.holdsPatches());
+}
+
 void CUndoJournal::forEachRowRef(const std::function<void(LineRef&)>& visit) {
     for (auto& action : m_undo) action->steps.forEachRowRef(visit);
     for (auto& action : m_redo) action->steps.forEachRowRef(visit);

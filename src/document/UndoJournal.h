@@ -71,6 +71,8 @@ public:
     std::size_t redoCount() const { return m_redo.size(); }
     // Every row reference held, for the store's compaction.
     void forEachRowRef(const std::function<void(LineRef&)>& visit);
+    // Some entry put lines back over their own bytes (see CStoreSteps).
+    bool holdsPatches() const;
 
 private:
     struct Action {

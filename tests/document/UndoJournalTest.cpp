@@ -145,6 +145,31 @@ TEST(UndoJournal, TheOldestActionsGoBeyondTheBoundButNeverTheLast) {
     EXPECT_EQ(f.lines[999], std::string(100, 'y'));
 }
 
+// A line rewritten shorter stays where it is: the journal keeps the field
+// that changed, not the row, and undo and redo put it back in place.
+TEST(UndoJournal, AShorterRowIsPatchedInPlaceKeepingOnlyWhatChanged) {
+    JournalFixture f;
+    f.settings.UndoMemory = INT32_MAX;
+    const std::string head(40, 'h');
+    const std::string tail(50, 't');
+    for (int i = 0; i < 1000; ++i) f.lines.push_back(head + "\tfield" + std::to_string(i) + "\t" + tail);
+    const std::vector<std::string> before = Rows(f.doc);
+    const char* slot = f.lines[7].data();
+    f.journal.begin("replace");
+    for (std::size_t i = 0; i < 1000; ++i) f.lines.set(i, head + "\tx\t" + tail);
+    f.journal.end();
+    const std::vector<std::string> after = Rows(f.doc);
+    EXPECT_EQ(f.lines[7].data(), slot);
+    EXPECT_LT(f.journal.bytes(), 1000u * 48);
+    for (int round = 0; round < 2; ++round) {
+        f.journal.undo();
+        EXPECT_EQ(Rows(f.doc), before);
+        f.journal.redo();
+        EXPECT_EQ(Rows(f.doc), after);
+    }
+    EXPECT_EQ(f.lines[7].data(), slot);
+}
+
 TEST(UndoJournal, TheModifiedStateFollowsTheUndoPosition) {
     JournalFixture f;
     f.settings.UndoMemory = INT32_MAX;
