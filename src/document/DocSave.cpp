@@ -7,6 +7,7 @@
 #include "document/FileAccess.h"
 #include "document/FileErrors.h"
 #include "document/FileWriter.h"
+#include "document/OutputRecord.h"
 #include "document/TabrixDoc.h"
 #include "document/workbook/WorkbookWriter.h"
 #include "text/Cp932.h"
@@ -14,33 +15,6 @@
 #include "text/Replace.h"
 
 namespace tabrix {
-
-namespace {
-
-// A row string as a file record when nothing but the separator changes: every
-// TAB becomes the delimiter (no trail byte lies below 0x40, so each TAB byte is
-// a separator), and the record is padded to the full width. Written straight
-// into the file buffer: this is the path of every save of a plain file.
-void WritePlainRecord(std::string_view row, int width, char delimiter, CFileWriter& writer) {
-    const std::size_t padding = width > 1 ? static_cast<std::size_t>(width - 1) : 0;
-    char* const start = writer.space(row.size() + padding + 2);
-    std::memcpy(start, row.data(), row.size());
-    char* end = start + row.size();
-    // An empty row counts as one empty field here: it still needs width-1 separators.
-    int fields = 1;
-    if (delimiter != kTab || width > 1) {
-        for (char* p = start; (p = static_cast<char*>(std::memchr(p, kTab, static_cast<std::size_t>(end - p)))); ++p) {
-            *p = delimiter;
-            ++fields;
-        }
-    }
-    for (; fields < width; ++fields) *end++ = delimiter;
-    *end++ = '\r';
-    *end++ = '\n';
-    writer.advance(static_cast<std::size_t>(end - start));
-}
-
-}  // namespace
 
 bool CTabrixDoc::StoreLines(const std::string& path, char delimiter, bool quote, FileEncoding encoding) {
     CCtrlFile& cf = m_CtrlFile;

@@ -9,6 +9,29 @@
 
 namespace tabrix {
 
+// A row string as a file record when nothing but the separator changes: every
+// TAB becomes the delimiter (no trail byte lies below 0x40, so each TAB byte is
+// a separator), and the record is padded to the full width. Written straight
+// into the file buffer: this is the path of every save of a plain file.
+void WritePlainRecord(std::string_view row, int width, char delimiter, CFileWriter& writer) {
+    const std::size_t padding = width > 1 ? static_cast<std::size_t>(width - 1) : 0;
+    char* const start = writer.space(row.size() + padding + 2);
+    std::memcpy(start, row.data(), row.size());
+    char* end = start + row.size();
+    // An empty row counts as one empty field here: it still needs width-1 separators.
+    int fields = 1;
+    if (delimiter != kTab || width > 1) {
+        for (char* p = start; (p = static_cast<char*>(std::memchr(p, kTab, static_cast<std::size_t>(end - p)))); ++p) {
+            *p = delimiter;
+            ++fields;
+        }
+    }
+    for (; fields < width; ++fields) *end++ = delimiter;
+    *end++ = '\r';
+    *end++ = '\n';
+    writer.advance(static_cast<std::size_t>(end - start));
+}
+
 COutputRecord::COutputRecord(const CTabrixDoc& doc, char delimiter)
     : m_doc(doc),
       m_delimiter(delimiter),
@@ -35,15 +58,7 @@ void COutputRecord::writeRow(std::string_view row, int width, CFileWriter& write
     }
     if (row.find(m_delimiter) == std::string_view::npos) {
         // No field holds the delimiter: every TAB becomes one.
-        const int fields = RowFieldCount(row);
-        const std::size_t padding = static_cast<std::size_t>(std::max(0, width - std::max(fields, 1)));
-        char* const start = writer.space(row.size() + padding + 2);
-        char* end = start;
-        for (const char c : row) *end++ = c == kTab ? m_delimiter : c;
-        for (std::size_t i = 0; i < padding; ++i) *end++ = m_delimiter;
-        *end++ = '\r';
-        *end++ = '\n';
-        writer.advance(static_cast<std::size_t>(end - start));
+        WritePlainRecord(row, width, m_delimiter, writer);
         return;
     }
     SplitFields(row, m_fields, std::max(width, RowFieldCount(row)));

@@ -13,6 +13,11 @@ namespace tabrix {
 class CTabrixDoc;
 class CFileWriter;
 
+// A row string as a file record when nothing but the separator changes: every
+// TAB becomes the delimiter and the record is padded to width fields, written
+// straight into the file buffer.
+void WritePlainRecord(std::string_view row, int width, char delimiter, CFileWriter& writer);
+
 class COutputRecord {
 public:
     COutputRecord(const CTabrixDoc& doc, char delimiter);

@@ -310,7 +310,9 @@ TEST(ColumnLayout, PlaceResultColumnOverwritesOrInsertsBesideTheSelection) {
         EXPECT_EQ(view.PlaceResultColumn(c.mode, "計"), c.column);
         EXPECT_EQ(f.line(0), c.line0);
         EXPECT_EQ(f.line(1), c.line1);
-        if (c.mode >= 2) EXPECT_EQ(f.ui.progressWindow.captions.back(), "列数変換中");
+        if (c.mode >= 2) {
+            EXPECT_EQ(f.ui.progressWindow.captions.back(), "列数変換中");
+        }
     }
     ViewFixture f;
     f.rows(1, {"a"});

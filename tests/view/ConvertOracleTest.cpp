@@ -85,20 +85,6 @@ TEST(ConvertOracle, DatesAgreeWithTheStandardCalendar) {
     }
 }
 
-// The code points of UTF-8 text.
-std::u32string CodePoints(const std::string& utf8) {
-    std::u32string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const int extra = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
-        char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        out += cp;
-        i += 1 + extra;
-    }
-    return out;
-}
-
 std::string Utf8Of(std::u32string_view text) {
     std::string out;
     for (char32_t cp : text) {
