@@ -64,6 +64,23 @@ TEST(DataCheck, TwoRowsWithTheSameKeyGiveTwoDuplicateRecords) {
     EXPECT_EQ(f.gridRow(1), (std::vector<std::string>{"000001", "A1", "0001", "1"}));
 }
 
+// The values written back in their normal form are one action of the menu
+// command: undo gives the typed forms back, redo the normal ones.
+TEST(DataCheck, ItsRewritesGoBackAsOneAction) {
+    CheckFixture f;
+    f.settings.UndoMemory = 1000000;
+    ASSERT_TRUE(f.openCtrl(kKeyedCtrl, "d.csv", "A1,1,1\r\nA2,22,1\r\n")) << f.ui.lastMessage();
+    f.show(10);
+    f.view->setErrorListWindowFactory([&f](CErrMsgList&) { return std::make_unique<CountingWindow>(f.windows); });
+    f.view->runCommand(CommandId::DataCheck);
+    EXPECT_EQ(f.line(0), "A1\t0001\t1");
+    f.view->runCommand(CommandId::EditUndo);
+    EXPECT_EQ(f.line(0), "A1\t1\t1");
+    EXPECT_EQ(f.line(1), "A2\t22\t1");
+    f.view->runCommand(CommandId::EditRedo);
+    EXPECT_EQ(f.line(1), "A2\t0022\t1");
+}
+
 TEST(DataCheck, ACleanDocumentStillOpensAnEmptyListAndIsMarkedChanged) {
     CheckFixture f;
     f.check(kKeyedCtrl, "A1,0001,1\r\nA2,0002,1\r\n");

@@ -53,5 +53,35 @@ TEST(UndoView, CellEditsAndCommandsGoBackWithTheirCaptionsAndTheSavedState) {
     EXPECT_EQ(f.grid.itemText(1, 3), "Alpha");
 }
 
+// Inserting a file that widens the document is one action: undo takes back
+// its lines and its column, redo brings both again.
+TEST(UndoView, AnInsertedFileGoesBackWithTheColumnItAdded) {
+    ViewFixture f;
+    f.settings.UndoMemory = 1000000;
+    f.fill(3, 2);
+    CTabrixView& view = f.show(10);
+    const std::vector<std::string> opened = Rows(f.doc);
+    const std::string inserted = f.dir.write("more.csv", "x,y,z\r\n").string();
+    f.ui.fileDialogs.push_back([&](FileDialogRequest& request) {
+        request.fileName = inserted;
+        return true;
+    });
+    f.ui.answers.push_back(MsgResult::Yes);  // the differing field count
+    f.grid.clickRowNumber(1);
+    view.runCommand(CommandId::FileInsert);
+    ASSERT_EQ(f.doc.columnCount(), 3);
+    const std::vector<std::string> done = Rows(f.doc);
+
+    view.runCommand(CommandId::EditUndo);
+    EXPECT_EQ(Rows(f.doc), opened);
+    EXPECT_EQ(f.doc.columnCount(), 2);
+    EXPECT_EQ(f.grid.columnCount(), 3);
+    EXPECT_FALSE(view.isModified());
+    view.runCommand(CommandId::EditRedo);
+    EXPECT_EQ(Rows(f.doc), done);
+    EXPECT_EQ(f.grid.columnCount(), 4);
+    EXPECT_EQ(f.gridRow(2), (std::vector<std::string>{"000002", "x", "y", "z"}));
+}
+
 }  // namespace
 }  // namespace tabrix
