@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Cp932Validator.h"
+#include "ui/DialogWidgets.h"
 #include "ui/QtText.h"
 
 namespace tabrix {
@@ -39,21 +40,6 @@ QSpinBox* ColumnBox(QWidget* parent, int value, const QString& name) {
     return box;
 }
 
-QButtonGroup* Radios(QWidget* parent, QBoxLayout* layout, std::initializer_list<const char*> captions, int checked,
-                     const QString& name) {
-    auto* group = new QButtonGroup(parent);
-    int id = 0;
-    for (const char* caption : captions) {
-        auto* button = new QRadioButton(ToQ(caption), parent);
-        button->setObjectName(name + QString::number(id));
-        group->addButton(button, id);
-        layout->addWidget(button);
-        if (id == checked) button->setChecked(true);
-        ++id;
-    }
-    return group;
-}
-
 QCheckBox* Check(QWidget* parent, const char* caption, bool checked, const QString& name) {
     auto* box = new QCheckBox(ToQ(caption), parent);
     box->setObjectName(name);
@@ -66,7 +52,7 @@ QCheckBox* Check(QWidget* parent, const char* caption, bool checked, const QStri
 SumParamDialog::SumParamDialog(CSumParamDlg& model, QWidget* parent) : ModelDialog(model, parent), m_model(model) {
     setWindowTitle(ToQ(CSumParamDlg::kCaption));
     auto* modeRow = new QHBoxLayout;
-    m_mode = Radios(this, modeRow, {"列集計", "列総合計"}, model.m_nMode, QStringLiteral("mode"));
+    m_mode = Radios(this, modeRow, {"列集計", "列総合計"}, model.m_nMode, "mode");
     modeRow->addStretch();
 
     // Key and calculation columns side by side, each with its chooser.
@@ -102,7 +88,7 @@ SumParamDialog::SumParamDialog(CSumParamDlg& model, QWidget* parent) : ModelDial
 
     // "集計値": the aggregates, each with its decimals, and the totals row.
     auto* outputRow = new QHBoxLayout;
-    m_output = Radios(this, outputRow, {"集計値", "データ"}, model.m_nOutput, QStringLiteral("output"));
+    m_output = Radios(this, outputRow, {"集計値", "データ"}, model.m_nOutput, "output");
     outputRow->addStretch();
     for (QAbstractButton* button : m_output->buttons()) m_aggregateOnly.push_back(button);
     auto* values = new QGridLayout;

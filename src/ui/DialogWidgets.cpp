@@ -49,6 +49,28 @@ void Check(QButtonGroup* group, int id) {
     if (QAbstractButton* button = group->button(id)) button->setChecked(true);
 }
 
+QButtonGroup* Radios(QWidget* parent, QBoxLayout* layout, std::initializer_list<const char*> captions, int checked,
+                     const char* name) {
+    auto* group = new QButtonGroup(parent);
+    if (name) group->setObjectName(QLatin1String(name));
+    int id = 0;
+    for (const char* caption : captions) {
+        auto* button = new QRadioButton(ToQ(caption), parent);
+        if (name) button->setObjectName(QLatin1String(name) + QString::number(id));
+        group->addButton(button, id);
+        layout->addWidget(button);
+        if (id == checked) button->setChecked(true);
+        ++id;
+    }
+    return group;
+}
+
+QGroupBox* Framed(QWidget* parent, const char* caption, QLayout* inner) {
+    auto* box = new QGroupBox(ToQ(caption), parent);
+    box->setLayout(inner);
+    return box;
+}
+
 bool StoreText(const QLineEdit* edit, std::string& text, IUserInterface& ui) {
     QString bad;
     if (FromQ(edit->text(), text, &bad)) return true;

@@ -7,8 +7,10 @@
 #include <span>
 #include <string>
 
+class QBoxLayout;
 class QButtonGroup;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QSpinBox;
 class QWidget;
@@ -28,6 +30,12 @@ inline QGroupBox* RadioBox(const char* title, std::initializer_list<const char*>
                            QWidget* parent, const char* name) {
     return RadioBox(title, std::span<const char* const>(captions.begin(), captions.size()), group, parent, name);
 }
+// Radio buttons numbered in order, added to layout, the one numbered checked
+// set. With a name, the group takes it and the buttons are name0, name1, ...
+QButtonGroup* Radios(QWidget* parent, QBoxLayout* layout, std::initializer_list<const char*> captions, int checked,
+                     const char* name = nullptr);
+// A titled box around a layout.
+QGroupBox* Framed(QWidget* parent, const char* caption, QLayout* inner);
 // Checks the radio button numbered id.
 void Check(QButtonGroup* group, int id);
 // The typed text as code page 932; false after telling the user when a

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Cp932Validator.h"
+#include "ui/DialogWidgets.h"
 #include "ui/QtText.h"
 #include "view/TokenButtons.h"
 
@@ -30,26 +31,6 @@ QLineEdit* TextBox(QWidget* parent, const std::string& text) {
     auto* edit = new QLineEdit(ToQ(text), parent);
     edit->setValidator(new Cp932Validator(0, edit));
     return edit;
-}
-
-// Radio buttons in a row or column; the group's ids are their indices.
-QButtonGroup* Radios(QWidget* parent, QBoxLayout* layout, std::initializer_list<const char*> captions, int checked) {
-    auto* group = new QButtonGroup(parent);
-    int id = 0;
-    for (const char* caption : captions) {
-        auto* button = new QRadioButton(ToQ(caption), parent);
-        group->addButton(button, id);
-        layout->addWidget(button);
-        if (id == checked) button->setChecked(true);
-        ++id;
-    }
-    return group;
-}
-
-QGroupBox* Framed(QWidget* parent, const char* caption, QLayout* inner) {
-    auto* box = new QGroupBox(ToQ(caption), parent);
-    box->setLayout(inner);
-    return box;
 }
 
 std::string TextOf(const QLineEdit* edit) { return FromQLossy(edit->text()); }

@@ -14,31 +14,13 @@
 #include <QVBoxLayout>
 
 #include "ui/Cp932Validator.h"
+#include "ui/DialogWidgets.h"
 #include "ui/FilterDlgs.h"
 #include "ui/QtText.h"
 
 namespace tabrix {
 
 namespace {
-
-QButtonGroup* Choices(QWidget* parent, QBoxLayout* layout, std::initializer_list<const char*> captions, int checked) {
-    auto* group = new QButtonGroup(parent);
-    int id = 0;
-    for (const char* caption : captions) {
-        auto* button = new QRadioButton(ToQ(caption), parent);
-        group->addButton(button, id);
-        layout->addWidget(button);
-        if (id == checked) button->setChecked(true);
-        ++id;
-    }
-    return group;
-}
-
-QGroupBox* Box(QWidget* parent, const char* caption, QLayout* inner) {
-    auto* box = new QGroupBox(ToQ(caption), parent);
-    box->setLayout(inner);
-    return box;
-}
 
 QLineEdit* Edit(QWidget* parent, const std::string& text, int maxBytes = 0) {
     auto* edit = new QLineEdit(ToQ(text), parent);
@@ -67,12 +49,12 @@ QLayout* OutputRow(ModelDialog* dialog, QLineEdit* edit, std::function<bool()> e
 SplitOptDialog::SplitOptDialog(CDivOptDlg& model, QWidget* parent) : ModelDialog(model, parent), m_model(model) {
     setWindowTitle(ToQ(CDivOptDlg::kCaption));
     auto* modeRow = new QHBoxLayout;
-    m_mode = Choices(this, modeRow, {"単純行数分割", "行数＋キーブレイク"}, model.m_nMode);
+    m_mode = Radios(this, modeRow, {"単純行数分割", "行数＋キーブレイク"}, model.m_nMode);
     modeRow->addWidget(new QLabel(ToQ(model.keyColumnsText()), this));
     auto* titleRow = new QHBoxLayout;
-    m_title = Choices(this, titleRow, {"各ファイルに出力しない", "各ファイルに出力する"}, model.m_nTitle);
+    m_title = Radios(this, titleRow, {"各ファイルに出力しない", "各ファイルに出力する"}, model.m_nTitle);
     auto* delimRow = new QHBoxLayout;
-    m_delim = Choices(this, delimRow, {"ＣＳＶ形式", "ＴＡＢ区切", "ｽﾍﾟｰｽ区切", "その他"}, model.m_nDelim);
+    m_delim = Radios(this, delimRow, {"ＣＳＶ形式", "ＴＡＢ区切", "ｽﾍﾟｰｽ区切", "その他"}, model.m_nDelim);
     m_other = Edit(this, model.m_strOther, 1);
     m_other->setMaximumWidth(40);
     delimRow->addWidget(m_other);
@@ -88,10 +70,10 @@ SplitOptDialog::SplitOptDialog(CDivOptDlg& model, QWidget* parent) : ModelDialog
     filesRow->addWidget(m_files);
     filesRow->addWidget(m_perKey);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Box(this, "分割方法", modeRow));
+    layout->addWidget(Framed(this, "分割方法", modeRow));
     layout->addLayout(filesRow);
-    layout->addWidget(Box(this, "見出し行", titleRow));
-    layout->addWidget(Box(this, "出力形式", delimRow));
+    layout->addWidget(Framed(this, "見出し行", titleRow));
+    layout->addWidget(Framed(this, "出力形式", delimRow));
     layout->addLayout(OutputRow(this, m_outFile, [] { return false; }, [this]() -> IUserInterface& { return userInterface(); }));
     layout->addWidget(new QLabel(ToQ(CDivOptDlg::kNote), this));
     layout->addWidget(OkCancelButtons(this));
@@ -141,12 +123,12 @@ bool SplitOptDialog::storeToModel() {
 SaveOptDialog::SaveOptDialog(CSaveOpt& model, QWidget* parent) : ModelDialog(model, parent), m_model(model) {
     setWindowTitle(ToQ(CSaveOpt::kCaption));
     auto* colRow = new QHBoxLayout;
-    m_colMode = Choices(this, colRow, {"全列出力", "選択列のみ"}, model.m_nColMode);
+    m_colMode = Radios(this, colRow, {"全列出力", "選択列のみ"}, model.m_nColMode);
     colRow->addWidget(new QLabel(QString::number(model.m_nSelectedCount), this));
     auto* rowRow = new QHBoxLayout;
-    m_rowMode = Choices(this, rowRow, {"全行出力", "抽出条件での出力", "絞込表示済の出力"}, model.m_nRowMode);
+    m_rowMode = Radios(this, rowRow, {"全行出力", "抽出条件での出力", "絞込表示済の出力"}, model.m_nRowMode);
     auto* formatRow = new QHBoxLayout;
-    m_format = Choices(this, formatRow, {"ＣＳＶ形式", "ＴＡＢ区切", "ｽﾍﾟｰｽ区切", "EXCEL形式", "その他"}, model.m_nFormat);
+    m_format = Radios(this, formatRow, {"ＣＳＶ形式", "ＴＡＢ区切", "ｽﾍﾟｰｽ区切", "EXCEL形式", "その他"}, model.m_nFormat);
     m_other = Edit(this, model.m_strOther, 1);
     m_other->setMaximumWidth(40);
     formatRow->addWidget(m_other);
@@ -175,13 +157,13 @@ SaveOptDialog::SaveOptDialog(CSaveOpt& model, QWidget* parent) : ModelDialog(mod
     grid->addWidget(m_search, 1, 1);
     grid->addWidget(valuePick, 1, 2);
     auto* typeRow = new QHBoxLayout;
-    m_searchType = Choices(m_searchBox, typeRow, {"＊？を文字として扱う", "ワイルドカードを展開する"}, model.m_nSearchType);
+    m_searchType = Radios(m_searchBox, typeRow, {"＊？を文字として扱う", "ワイルドカードを展開する"}, model.m_nSearchType);
     auto* extractRow = new QHBoxLayout;
-    m_extract = Choices(m_searchBox, extractRow, {"一致データを抽出", "不一致データを抽出"}, model.m_nExtract);
+    m_extract = Radios(m_searchBox, extractRow, {"一致データを抽出", "不一致データを抽出"}, model.m_nExtract);
     auto* searchLayout = new QVBoxLayout(m_searchBox);
     searchLayout->addLayout(grid);
-    searchLayout->addWidget(Box(m_searchBox, "検索タイプ", typeRow));
-    searchLayout->addWidget(Box(m_searchBox, "抽出モード", extractRow));
+    searchLayout->addWidget(Framed(m_searchBox, "検索タイプ", typeRow));
+    searchLayout->addWidget(Framed(m_searchBox, "抽出モード", extractRow));
     searchLayout->addWidget(TokenButtonGroups(m_searchBox, m_search, true));
 
     m_outFile = Edit(this, model.m_strOutFile);
@@ -194,10 +176,10 @@ SaveOptDialog::SaveOptDialog(CSaveOpt& model, QWidget* parent) : ModelDialog(mod
     m_virtual->setEnabled(model.virtualAllowed());
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Box(this, "列", colRow));
-    layout->addWidget(Box(this, "行", rowRow));
+    layout->addWidget(Framed(this, "列", colRow));
+    layout->addWidget(Framed(this, "行", rowRow));
     layout->addWidget(m_searchBox);
-    layout->addWidget(Box(this, "出力形式", formatRow));
+    layout->addWidget(Framed(this, "出力形式", formatRow));
     layout->addLayout(OutputRow(this, m_outFile, [this] { return m_format->checkedId() == CSaveOpt::Excel; },
                                 [this]() -> IUserInterface& { return userInterface(); }));
     layout->addWidget(m_title);

@@ -21,6 +21,7 @@
 
 #include "ui/Cp932Validator.h"
 #include "ui/DesktopApp.h"
+#include "ui/DialogWidgets.h"
 #include "ui/QtText.h"
 #include "ui/QtUserInterface.h"
 
@@ -40,31 +41,6 @@ QPushButton* Button(const char* caption, QWidget* parent, const char* name) {
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     return button;
-}
-
-// Radio buttons numbered in order, laid out in a row.
-QButtonGroup* Choices(QWidget* parent, QBoxLayout* layout, std::initializer_list<const char*> captions, int checked,
-                      const char* name) {
-    auto* group = new QButtonGroup(parent);
-    group->setObjectName(QLatin1String(name));
-    int id = 0;
-    for (const char* caption : captions) {
-        auto* radio = new QRadioButton(ToQ(caption), parent);
-        radio->setObjectName(QLatin1String(name) + QString::number(id));
-        group->addButton(radio, id);
-        layout->addWidget(radio);
-        if (id == checked) radio->setChecked(true);
-        ++id;
-    }
-    return group;
-}
-
-// Typed text as code page 932; false after telling the user.
-bool StoreTyped(const QLineEdit* edit, std::string& text, IUserInterface& ui) {
-    QString bad;
-    if (FromQ(edit->text(), text, &bad)) return true;
-    ui.messageBox(UnencodableMessage(bad), MsgIcon::Stop);
-    return false;
 }
 
 QTableWidget* ReadOnlyTable(QWidget* parent, const char* name) {
@@ -116,12 +92,12 @@ CodeTranslateDialog::CodeTranslateDialog(CColTransParam& model, QWidget* parent)
     form->addWidget(m_names, 3, 1);
 
     auto* delimRow = new QHBoxLayout;
-    m_delim = Choices(this, delimRow, {"ＣＳＶ形式", "ＴＡＢ区切", "ｽﾍﾟｰｽ区切"}, model.m_nDelim, "delim");
+    m_delim = Radios(this, delimRow, {"ＣＳＶ形式", "ＴＡＢ区切", "ｽﾍﾟｰｽ区切"}, model.m_nDelim, "delim");
     delimRow->addStretch();
     auto* delimBox = new QGroupBox(ToQ("ファイル形式"), this);
     delimBox->setLayout(delimRow);
     auto* placeRow = new QHBoxLayout;
-    m_placement = Choices(this, placeRow, {"現在の項目に置き換える", "列を追加する"}, model.m_nPlacement, "placement");
+    m_placement = Radios(this, placeRow, {"現在の項目に置き換える", "列を追加する"}, model.m_nPlacement, "placement");
     placeRow->addWidget(m_insertAfter);
     placeRow->addWidget(new QLabel(ToQ("列目の後ろ"), this));
     placeRow->addStretch();
@@ -171,7 +147,7 @@ CodeTranslateDialog::CodeTranslateDialog(CColTransParam& model, QWidget* parent)
 
 bool CodeTranslateDialog::storeFile() {
     m_model.m_nDelim = m_delim->checkedId();
-    return StoreTyped(m_file, m_model.m_strFile, userInterface());
+    return StoreText(m_file, m_model.m_strFile, userInterface());
 }
 
 void CodeTranslateDialog::fillPreview() {
@@ -223,7 +199,7 @@ void CodeTranslateDialog::previewMenu(const QPoint& pos) {
 }
 
 bool CodeTranslateDialog::storeToModel() {
-    if (!storeFile() || !StoreTyped(m_names, m_model.m_strNamePos, userInterface())) return false;
+    if (!storeFile() || !StoreText(m_names, m_model.m_strNamePos, userInterface())) return false;
     m_model.m_nKeyPos = m_keyPos->value();
     m_model.m_nPlacement = m_placement->checkedId();
     m_model.m_nInsertAfter = m_insertAfter->value();
@@ -306,7 +282,7 @@ void TranslationScreenDialog::search() {
     std::set<int> cols;
     for (const QModelIndex& index : m_table->selectionModel()->selectedIndexes()) cols.insert(index.column());
     std::string text;
-    if (!StoreTyped(m_search, text, userInterface())) return;
+    if (!StoreText(m_search, text, userInterface())) return;
     const int pageBefore = m_model.page();
     const auto selectedBefore = m_model.m_SelectedRows;
     const std::string refusal = m_model.search({cols.begin(), cols.end()}, text);

@@ -5,29 +5,18 @@
 #include <random>
 
 #include "cli/EditSelection.h"
+#include "support/EditRun.h"
 #include "support/RunProcess.h"
 #include "support/TempDir.h"
 
 namespace tabrix {
 namespace {
 
+using test::EditRun;
 using test::ReadBytes;
 using test::RunCli;
 using test::RunProcess;
 using test::U8;
-
-struct EditRun {
-    test::TempDir dir;
-    std::string in;
-    std::string out;
-    explicit EditRun(const std::string& data) : in(dir.write("in.csv", data).string()), out((dir / "out.csv").string()) {}
-    test::ProcessResult run(const std::string& command, std::vector<std::string> args) {
-        std::vector<std::string> argv = {"edit", command, in, out};
-        argv.insert(argv.end(), args.begin(), args.end());
-        return RunCli(argv);
-    }
-    std::string output() const { return std::filesystem::exists(out) ? ReadBytes(out) : std::string("(none)"); }
-};
 
 TEST(CliEdit, CommandsRunOverTheSelectionAndWriteTheResult) {
     struct Case {

@@ -10,27 +10,10 @@
 namespace tabrix {
 namespace {
 
+using test::OkFilter;
 using test::Rows;
+using test::Answer;
 using test::ViewFixture;
-
-// Passes the lines whose first field is "ok".
-class OkFilter : public IRowFilter {
-public:
-    bool rowPasses(const std::vector<std::string>& fields) override { return fields[0] == "ok"; }
-};
-
-class SecondOkFilter : public IRowFilter {
-public:
-    bool rowPasses(const std::vector<std::string>& fields) override { return fields[1] == "ok"; }
-};
-
-template <typename Model, typename Fill>
-void Answer(ViewFixture& f, Fill fill) {
-    f.ui.dialogs.push_back([fill](CDialogModel& d) {
-        fill(dynamic_cast<Model&>(d));
-        return true;
-    });
-}
 
 TEST(CalcCommands, CalculationCombinesTheUsableOperandsInColumnOrder) {
     struct Case {
@@ -106,7 +89,7 @@ TEST(CalcCommands, CalculationPlacesItsResultAndDecidesTheFilterFirst) {
         f.rows(3, {"T\tF\tB", "1\tok\t5", "2\tno\t7"});
         f.doc.m_bTitleLine = true;
         CTabrixView& view = f.show(10);
-        SecondOkFilter filter;
+        OkFilter filter(1);
         view.setRowFilter(&filter);
         view.m_bFilter = c.filtered;
         f.grid.setSelectedRange({1, 2, 1, 2});

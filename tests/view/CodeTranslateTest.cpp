@@ -8,14 +8,9 @@
 namespace tabrix {
 namespace {
 
+using test::OkFilter;
 using test::Rows;
 using test::ViewFixture;
-
-// Passes the lines whose second field is "ok".
-class OkFilter : public IRowFilter {
-public:
-    bool rowPasses(const std::vector<std::string>& fields) override { return fields[1] == "ok"; }
-};
 
 const std::string kTable = "A1,Apple,Red\r\n\r\nB2,Banana,Yellow\r\nA1,Second,Blue\r\nC 3,Cherry Pie,Dark Red\r\n";
 
@@ -137,7 +132,7 @@ TEST(CodeTranslate, ReplaceWritesTheNameOverTheCodeAndCountsWithAndWithoutTheFil
         f.rows(3, {"code\tflag\tnote", "A1\tok\tx", "B2\tno\ty", "Z9\tok\tz", "\tok\tw"});
         f.doc.m_bTitleLine = true;
         CTabrixView& view = f.show(10);
-        OkFilter filter;
+        OkFilter filter(1);
         view.setRowFilter(&filter);
         view.m_bFilter = filtered;
         f.grid.setSelectedRange({1, 1, 1, 2});
@@ -174,7 +169,7 @@ TEST(CodeTranslate, AddColumnsDecidesTheFilterFirstThenCancelsIt) {
             f.rows(3, {"T1\tT2\tT3", "A1\tok\tx", "B2\tno\ty", "C 3\tok\tz\textra"});
             f.doc.m_bTitleLine = true;
             CTabrixView& view = f.show(10);
-            OkFilter filter;
+            OkFilter filter(1);
             view.setRowFilter(&filter);
             view.m_bFilter = filtered;
             f.grid.setSelectedRange({1, 1, 1, 1});

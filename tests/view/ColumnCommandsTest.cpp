@@ -9,15 +9,10 @@
 namespace tabrix {
 namespace {
 
+using test::OkFilter;
 using test::Rows;
 using test::AnswerDialog;
 using test::ViewFixture;
-
-// Passes the lines whose second field is "ok".
-class OkFilter : public IRowFilter {
-public:
-    bool rowPasses(const std::vector<std::string>& fields) override { return fields[1] == "ok"; }
-};
 
 TEST(ColumnCommands, ReplaceTreatsEachFieldByTheTicks) {
     struct Case {
@@ -67,7 +62,7 @@ TEST(ColumnCommands, CopyFollowsTheFilterAndIncludesTheTitleLineWithoutIt) {
         ViewFixture f;
         f.rows(3, {"T1\tT2\tT3", "a\tok\tc", "d\tno\tf"});
         CTabrixView& view = f.show(10);
-        OkFilter filter;
+        OkFilter filter(1);
         view.setRowFilter(&filter);
         view.m_bFilter = filtered;
         f.grid.clickTitle(1);

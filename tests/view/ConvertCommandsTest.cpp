@@ -9,21 +9,10 @@
 namespace tabrix {
 namespace {
 
+using test::OkFilter;
 using test::Rows;
+using test::Answer;
 using test::ViewFixture;
-
-class OkFilter : public IRowFilter {
-public:
-    bool rowPasses(const std::vector<std::string>& fields) override { return fields[0] == "ok"; }
-};
-
-template <typename Model, typename Fill>
-void Answer(ViewFixture& f, Fill fill) {
-    f.ui.dialogs.push_back([fill](CDialogModel& d) {
-        fill(dynamic_cast<Model&>(d));
-        return true;
-    });
-}
 
 void MarkSpaces(CTabrixDoc& doc) {
     doc.m_bHanspDisp = true;

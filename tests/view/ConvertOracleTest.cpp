@@ -16,15 +16,8 @@
 namespace tabrix {
 namespace {
 
+using test::Answer;
 using test::ViewFixture;
-
-template <typename Model, typename Fill>
-void Answer(ViewFixture& f, Fill fill) {
-    f.ui.dialogs.push_back([fill](CDialogModel& d) {
-        fill(dynamic_cast<Model&>(d));
-        return true;
-    });
-}
 
 std::string Two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 

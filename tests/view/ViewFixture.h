@@ -15,6 +15,16 @@
 
 namespace tabrix::test {
 
+// Passes the lines whose field at index (from 0) is "ok".
+class OkFilter : public IRowFilter {
+public:
+    explicit OkFilter(std::size_t field = 0) : m_field(field) {}
+    bool rowPasses(const std::vector<std::string>& fields) override { return fields[m_field] == "ok"; }
+
+private:
+    std::size_t m_field;
+};
+
 struct ViewFixture : DocFixture {
     CTabrixDoc doc{app};
     MemoryGrid grid;
@@ -82,6 +92,15 @@ inline std::string Six(long long n) {
     char text[24];
     std::snprintf(text, sizeof text, "%06lld", n);
     return text;
+}
+
+// The next dialog of type Model is filled by fill and accepted.
+template <typename Model, typename Fill>
+void Answer(ViewFixture& f, Fill fill) {
+    f.ui.dialogs.push_back([fill](CDialogModel& d) {
+        fill(dynamic_cast<Model&>(d));
+        return true;
+    });
 }
 
 }  // namespace tabrix::test
